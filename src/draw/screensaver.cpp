@@ -1,0 +1,4 @@
+#include "draw/screensaver.h"
+
+// The picture arrives with the console command that switches it on.
+void draw_screensaver() {}
