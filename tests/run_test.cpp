@@ -91,9 +91,12 @@ TEST_F(run_test, usage_errors_exit_with_status_2_before_any_window)
 
 TEST_F(run_test, without_a_display_the_program_says_so_and_exits_with_status_1)
 {
-    const run_result result = run("--frames 3", "env -u DISPLAY -u WAYLAND_DISPLAY SDL_VIDEODRIVER=x11");
-    EXPECT_EQ(result.status, 1);
-    EXPECT_NE(result.err.find("ERROR: Failed To Register The Window Class."), std::string::npos) << result.err;
+    for (const char* environment : {"env -u DISPLAY -u WAYLAND_DISPLAY -u SDL_VIDEODRIVER",
+                                    "env -u DISPLAY -u WAYLAND_DISPLAY SDL_VIDEODRIVER=x11"}) {
+        const run_result result = run("--frames 3", environment);
+        EXPECT_EQ(result.status, 1) << environment;
+        EXPECT_NE(result.err.find("ERROR: Failed To Register The Window Class."), std::string::npos) << result.err;
+    }
 }
 
 TEST_F(run_test, frames_option_ends_the_run)

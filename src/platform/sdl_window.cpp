@@ -2,6 +2,7 @@
 #include <SDL.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 
@@ -33,11 +34,22 @@ void window_proc(const SDL_Event& event)
         game.quit_requested = 1;
 }
 
+// SDL falls back to drivers that show nothing when no display answers; a
+// visible run must not carry on in such a window unless the user chose it.
+bool shows_nothing(const char* driver)
+{
+    return driver && (std::strcmp(driver, "offscreen") == 0 || std::strcmp(driver, "dummy") == 0);
+}
+
 bool register_window_class()
 {
     if (settings.headless) SDL_SetHint(SDL_HINT_VIDEODRIVER, "offscreen");
     SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "0");
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return false;
+    if (!settings.headless && !std::getenv("SDL_VIDEODRIVER") && shows_nothing(SDL_GetCurrentVideoDriver())) {
+        SDL_QuitSubSystem(SDL_INIT_VIDEO);
+        return false;
+    }
     game.app_instance = &video_class_marker;
     return true;
 }
