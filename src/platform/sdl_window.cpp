@@ -145,8 +145,11 @@ int create_gl_window(const char* title, int width, int height)
     game.device_context = step_fails(4) ? nullptr : window;
     if (!game.device_context) return fail_creation("Can't Create A GL Device Context.");
     // 5, 6. A GL driver that can serve the window's pixel format.
+    // The window loaded the driver already; asking again only counts up its
+    // users, so the extra count is given back at once.
     if (step_fails(5) || SDL_GL_LoadLibrary(nullptr) != 0)
         return fail_creation("Can't Find A Suitable PixelFormat.");
+    SDL_GL_UnloadLibrary();
     if (step_fails(6) || !(SDL_GetWindowFlags(window) & SDL_WINDOW_OPENGL))
         return fail_creation("Can't Set The PixelFormat.");
     // 7. The rendering context.
