@@ -175,16 +175,29 @@ TEST_F(controls_test, right_click_on_the_panel_edge_orders_and_jumps)
     EXPECT_EQ(game.camera_y, 12 * 16);
 }
 
-TEST_F(controls_test, clicks_inside_the_panel_square_do_nothing_to_units_even_when_hidden)
+TEST_F(controls_test, clicks_that_give_no_order_and_select_nothing)
 {
     open_headless_window();
-    game.overview_visible = 0;
-    place_unit(7, 530 / 16, 350 / 16, 0);
-    script("0 cursor 530 350\n0 tap RBUTTON\n0 tap LBUTTON\n");
-    at_frame(0);
-    handle_mouse_orders();
-    EXPECT_EQ(game.unit_table[1].has_order, 0);
-    EXPECT_EQ(game.selected_unit, 1);
+    struct case_t {
+        const char* what;
+        int width, height, cx, cy;
+    };
+    const case_t cases[] = {
+        {"inside the hidden panel's square", 640, 480, 530, 350},
+        {"anywhere in the 3D mode", 320, 240, 10, 10},
+    };
+    for (const case_t& c : cases) {
+        set_screen_mode(c.width, c.height);
+        game.overview_visible = 0;
+        game.selected_unit = 1;
+        place_unit(7, c.cx / 16, c.cy / 16, 0);
+        script("0 cursor " + std::to_string(c.cx) + " " + std::to_string(c.cy) +
+               "\n0 tap RBUTTON\n0 tap LBUTTON\n");
+        at_frame(0);
+        handle_mouse_orders();
+        EXPECT_EQ(game.unit_table[1].has_order, 0) << c.what;
+        EXPECT_EQ(game.selected_unit, 1) << c.what;
+    }
 }
 
 TEST_F(controls_test, left_click_selects_the_first_unit_on_the_cell)
@@ -209,18 +222,6 @@ TEST_F(controls_test, left_click_selects_the_first_unit_on_the_cell)
         handle_mouse_orders();
         EXPECT_EQ(game.selected_unit, c.want);
     }
-}
-
-TEST_F(controls_test, no_orders_or_selection_in_the_3d_mode)
-{
-    open_headless_window();
-    set_screen_mode(320, 240);
-    place_unit(4, 0, 0, 0);
-    script("0 cursor 10 10\n0 tap RBUTTON\n0 tap LBUTTON\n");
-    at_frame(0);
-    handle_mouse_orders();
-    EXPECT_EQ(game.unit_table[1].has_order, 0);
-    EXPECT_EQ(game.selected_unit, 1);
 }
 
 TEST_F(controls_test, f5_and_f6_switch_mode_buffers_and_window)

@@ -29,6 +29,8 @@ done
 [ "$(xdotool getwindowname "$window")" = "TARNWICK" ] || fail "wrong title"
 geometry=$(xdotool getwindowgeometry "$window" | sed -n 's/.*Geometry: //p')
 [ "$geometry" = "1280x960" ] || fail "window is $geometry, not 1280x960"
+position=$(xdotool getwindowgeometry "$window" | sed -n 's/.*Position: \([0-9]*,[0-9]*\).*/\1/p')
+[ "$position" = "0,0" ] || fail "window is at $position, not at the screen's top-left"
 
 # Keys go to the window under the pointer; each is held long enough for a poll.
 xdotool mousemove --window "$window" 640 480
@@ -46,4 +48,4 @@ kill -0 "$program" 2>/dev/null && fail "still running after Escape"
 wait "$program"
 status=$?
 [ "$status" -eq 0 ] || fail "exit status $status"
-echo "real_window: window $geometry titled TARNWICK, ended by Escape with status 0"
+echo "real_window: window $geometry at $position titled TARNWICK, ended by Escape with status 0"
