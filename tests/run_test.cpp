@@ -148,3 +148,42 @@ TEST_F(run_test, scripted_run_reports_and_captures_what_the_keys_did)
     EXPECT_GT(yellow_block, 300) << "the block of live values and the bottom line";
     EXPECT_EQ(pixel(518 + 6 / 16, 338 + 1 / 16), (std::vector<int>{0, 0, 0})) << "panel hidden";
 }
+
+TEST_F(run_test, mode_and_zoom_keys_remake_the_window_within_one_run)
+{
+    write("modes.txt",
+          "2 tap F5\n"
+          "4 tap F6\n"
+          "6 tap F3\n"
+          "8 tap ESCAPE\n");
+    const run_result result = run("--headless --no-sleep --input " + file("modes.txt").string() + " --capture 3:" +
+                                  file("f3.bmp").string() + " --capture 5:" + file("f5.bmp").string() +
+                                  " --report " + file("r.json").string() + data());
+    ASSERT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(read_file(file("f3.bmp")).size(), 54u + 320 * 240 * 3) << "the 3D mode's framebuffer";
+    EXPECT_EQ(read_file(file("f5.bmp")).size(), 54u + 640 * 480 * 3) << "back to the overworld";
+    const std::string report = read_file(file("r.json"));
+    for (const char* expected : {"\"screen_width\": 640,", "\"screen_height\": 480,", "\"pixel_zoom\": 3,"})
+        EXPECT_NE(report.find(expected), std::string::npos) << expected << "\n" << report;
+}
+
+TEST_F(run_test, outputs_that_cannot_be_written_fail_the_run)
+{
+    const std::string nowhere = file("no/such/folder").string();
+    struct case_t {
+        std::string arguments;
+        std::string message;
+    };
+    const case_t cases[] = {
+        {"--report " + nowhere + "/r.json", "cannot write report"},
+        {"--capture 1:" + nowhere + "/f.bmp", "cannot write capture"},
+    };
+    for (const case_t& c : cases) {
+        const run_result result = run("--headless --no-sleep --frames 3 " + c.arguments + data());
+        EXPECT_EQ(result.status, 1) << c.arguments;
+        EXPECT_NE(result.err.find(c.message), std::string::npos) << result.err;
+    }
+    const run_result late = run("--headless --no-sleep --frames 3 --capture 7:" + file("f.bmp").string() + data());
+    EXPECT_EQ(late.status, 0) << "a frame the run never reached is only a warning";
+    EXPECT_NE(late.err.find("frame 7 never ran"), std::string::npos) << late.err;
+}

@@ -240,6 +240,8 @@ int run_program(int argc, const char* const* argv)
         return 1;
     }
     using clock = std::chrono::steady_clock;
+    // A run that could not write what it was asked to write says so in its status.
+    int status = 0;
     frame_timing timing;
     const clock::time_point run_start = clock::now();
     while (!game.quit_requested) {
@@ -249,7 +251,7 @@ int run_program(int argc, const char* const* argv)
         begin_frame();
         compose_frame();
         present_frame();
-        capture_requested_frames(options);
+        if (!capture_requested_frames(options)) status = 1;
         finish_frame();
         const double paused_ms = pauses_so_far().slept_ms - slept_before;
         const double ms =
@@ -262,8 +264,10 @@ int run_program(int argc, const char* const* argv)
     }
     timing.wall_seconds = std::chrono::duration<double>(clock::now() - run_start).count();
     warn_missed_captures(options);
-    if (!options.report_file.empty() && !write_run_report(options.report_file, timing))
+    if (!options.report_file.empty() && !write_run_report(options.report_file, timing)) {
         std::fprintf(stderr, "tarnwick: cannot write report '%s'\n", options.report_file.c_str());
+        status = 1;
+    }
     free_game_state();
-    return 0;
+    return status;
 }

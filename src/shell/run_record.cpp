@@ -108,13 +108,17 @@ bool write_bmp_file(const std::string& path, const uint8_t* rgba, int32_t width,
     return bool(out);
 }
 
-void capture_requested_frames(const run_options& options)
+bool capture_requested_frames(const run_options& options)
 {
+    bool all_written = true;
     for (const capture_request& capture : options.captures) {
         if (capture.frame != game.frame_counter) continue;
-        if (!write_bmp_file(capture.file, game.framebuffer, game.screen_width, game.screen_height))
+        if (!write_bmp_file(capture.file, game.framebuffer, game.screen_width, game.screen_height)) {
             std::fprintf(stderr, "tarnwick: cannot write capture '%s'\n", capture.file.c_str());
+            all_written = false;
+        }
     }
+    return all_written;
 }
 
 std::string run_report_json(const frame_timing& timing)
