@@ -203,7 +203,7 @@ TEST_F(controls_test, clicks_that_give_no_order_and_select_nothing)
 TEST_F(controls_test, left_click_selects_the_first_unit_on_the_cell)
 {
     open_headless_window();
-    place_unit(9, 3, 4, 7);   // any level counts
+    place_unit(9, 3, 4, 7);  // any level counts
     place_unit(12, 3, 4, 0);
     game.unit_table[9].alive = 0;  // alive or not
     struct case_t {

@@ -10,14 +10,14 @@ TEST(cursor_mapping, screen_positions_to_framebuffer_pixels)
         int sx, sy, fx, fy;
     };
     const case_t cases[] = {
-        {100, 1010, 0, 0},     // bottom-left corner
-        {101, 1009, 0, 0},     // still inside the first pixel
-        {102, 1008, 1, 1},     // next pixel
-        {1379, 51, 639, 479},  // top-right inside
-        {1380, 50, 639, 479},  // on the far edges: clamped to the last pixel
-        {50, 2000, 0, 0},      // left of and below the window
-        {5000, -300, 639, 479},// right of and above the window
-        {740, 530, 320, 240},  // the middle
+        {100, 1010, 0, 0},       // bottom-left corner
+        {101, 1009, 0, 0},       // still inside the first pixel
+        {102, 1008, 1, 1},       // next pixel
+        {1379, 51, 639, 479},    // top-right inside
+        {1380, 50, 639, 479},    // on the far edges: clamped to the last pixel
+        {50, 2000, 0, 0},        // left of and below the window
+        {5000, -300, 639, 479},  // right of and above the window
+        {740, 530, 320, 240},    // the middle
     };
     for (const case_t& c : cases) {
         EXPECT_EQ(framebuffer_x_of(c.sx, window, 640), c.fx) << c.sx;

@@ -11,8 +11,8 @@ TEST_F(framebuffer_test, put_pixel_writes_inside_and_drops_outside)
         int x, y;
         bool inside;
     };
-    const case_t cases[] = {{0, 0, true},    {639, 479, true},  {640, 0, false}, {0, 480, false},
-                            {-1, 10, false}, {10, -1, false},   {320, 240, true}};
+    const case_t cases[] = {{0, 0, true},    {639, 479, true}, {640, 0, false}, {0, 480, false},
+                            {-1, 10, false}, {10, -1, false},  {320, 240, true}};
     for (const case_t& c : cases) {
         begin_frame();
         put_pixel(c.x, c.y, 1, 2, 3);
@@ -50,7 +50,8 @@ TEST_F(framebuffer_test, lines_follow_the_error_rule)
     for (const line_case& c : cases) {
         begin_frame();
         draw_line(c.x0, c.y0, c.x1, c.y1, 9, 8, 7);
-        EXPECT_EQ(drawn_pixel_count(), int(c.points.size())) << c.x0 << "," << c.y0 << "->" << c.x1 << "," << c.y1;
+        EXPECT_EQ(drawn_pixel_count(), int(c.points.size()))
+            << c.x0 << "," << c.y0 << "->" << c.x1 << "," << c.y1;
         for (auto [x, y] : c.points) EXPECT_TRUE(pixel_is(x, y, 9, 8, 7)) << x << "," << y;
     }
 }

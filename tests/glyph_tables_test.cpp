@@ -12,7 +12,7 @@
 namespace {
 
 // Read-only view of one glyph string as a grid of rows of a fixed length.
-struct Grid {
+struct glyph_grid {
     std::string_view bits;
     int row_length;
 
@@ -22,7 +22,8 @@ struct Grid {
 
     // Topmost and bottommost rows in [first_row, last_row] with any inked pixel
     // among the first `columns` columns; {-1, -1} when there is none.
-    std::pair<int, int> ink_rows(int first_row, int last_row, int columns) const {
+    std::pair<int, int> ink_rows(int first_row, int last_row, int columns) const
+    {
         int top = -1, bottom = -1;
         for (int r = first_row; r <= last_row; ++r)
             for (int c = 0; c < columns; ++c)
@@ -34,18 +35,31 @@ struct Grid {
     }
 
     // Columns [0, columns) of rows [first_row, last_row], one string per row.
-    std::vector<std::string> picture(int first_row, int last_row, int columns) const {
+    std::vector<std::string> picture(int first_row, int last_row, int columns) const
+    {
         std::vector<std::string> out;
         for (int r = first_row; r <= last_row; ++r) out.emplace_back(row(r).substr(0, columns));
         return out;
     }
 };
 
-Grid small(int code) { return {small_glyphs[code], small_glyph_row_length}; }
-Grid large(int code) { return {large_glyphs[code], large_glyph_row_length}; }
+glyph_grid small(int code)
+{
+    return {small_glyphs[code], small_glyph_row_length};
+}
+glyph_grid large(int code)
+{
+    return {large_glyphs[code], large_glyph_row_length};
+}
 
-bool small_is_blank(int code) { return code <= 32 || code == '`' || code >= 123; }
-int small_width(int code) { return small_glyphs[code][0] - '0'; }
+bool small_is_blank(int code)
+{
+    return code <= 32 || code == '`' || code >= 123;
+}
+int small_width(int code)
+{
+    return small_glyphs[code][0] - '0';
+}
 
 // Rows 1..9 of the small font are drawn; rows 1..12 of the large one.
 constexpr int small_last_drawn_row = 9;
@@ -55,12 +69,13 @@ constexpr int large_columns = 8;
 // ---------------------------------------------------------------------------
 // Small font
 
-TEST(small_glyphs, every_entry_is_well_formed) {
+TEST(small_glyphs, every_entry_is_well_formed)
+{
     const std::string blank = "28" + std::string(78, '0');
     for (int code = 0; code < 128; ++code) {
         SCOPED_TRACE(code);
         ASSERT_NE(small_glyphs[code], nullptr);
-        const Grid g = small(code);
+        const glyph_grid g = small(code);
         if (small_is_blank(code)) {
             // All glyph-less codes point at the one shared blank glyph.
             EXPECT_EQ(small_glyphs[code], small_glyphs[0]);
@@ -86,38 +101,36 @@ TEST(small_glyphs, every_entry_is_well_formed) {
     }
 }
 
-TEST(small_glyphs, widths_follow_the_width_table) {
-    struct Case {
+TEST(small_glyphs, widths_follow_the_width_table)
+{
+    struct case_t {
         std::string_view chars;
         int width;
     };
-    const Case cases[] = {
-        {":il", 1},
-        {"!'(),;=[]fjr", 2},
-        {"&/JNOQRZ\\a", 4},
-        {"#*MWXmw", 5},
-        {"@", 7},
+    const case_t cases[] = {
+        {":il", 1}, {"!'(),;=[]fjr", 2}, {"&/JNOQRZ\\a", 4}, {"#*MWXmw", 5}, {"@", 7},
     };
     std::array<int, 128> expected{};
     for (int code = 0; code < 128; ++code) expected[code] = small_is_blank(code) ? 2 : 3;
-    for (const Case& c : cases)
+    for (const case_t& c : cases)
         for (char ch : c.chars) expected[static_cast<unsigned char>(ch)] = c.width;
 
     for (int code = 0; code < 128; ++code) EXPECT_EQ(small_width(code), expected[code]) << "code " << code;
 }
 
-TEST(small_glyphs, worked_examples) {
-    struct Case {
+TEST(small_glyphs, worked_examples)
+{
+    struct case_t {
         char ch;
         std::vector<std::string> rows_1_to_9;
     };
-    const Case cases[] = {
+    const case_t cases[] = {
         {'A', {"000", "000", "010", "101", "111", "101", "101", "000", "000"}},
         {'i', {"0", "0", "1", "0", "1", "1", "1", "0", "0"}},
     };
-    for (const Case& c : cases) {
+    for (const case_t& c : cases) {
         SCOPED_TRACE(c.ch);
-        const Grid g = small(c.ch);
+        const glyph_grid g = small(c.ch);
         const int w = static_cast<int>(c.rows_1_to_9[0].size());
         EXPECT_EQ(small_width(c.ch), w);
         EXPECT_EQ(g.picture(1, small_last_drawn_row, w), c.rows_1_to_9);
@@ -125,30 +138,31 @@ TEST(small_glyphs, worked_examples) {
     EXPECT_EQ(small('A').row(0), "38000000");
 }
 
-TEST(small_glyphs, drawing_a_lands_on_the_expected_pixels) {
+TEST(small_glyphs, drawing_a_lands_on_the_expected_pixels)
+{
     // The text drawer works with y growing upwards: row i, column j of a glyph
     // drawn with the pen at (x, y) lands on (x + j, y - i + 2).
     const int x = 12, y = 100;
     std::set<std::pair<int, int>> drawn;
-    const Grid g = small('A');
+    const glyph_grid g = small('A');
     for (int i = 1; i <= small_last_drawn_row; ++i)
         for (int j = 0; j < small_width('A'); ++j)
             if (g.inked(i, j)) drawn.insert({x + j, y - i + 2});
     const std::set<std::pair<int, int>> expected = {
-        {13, 99}, {12, 98}, {14, 98}, {12, 97}, {13, 97},
-        {14, 97}, {12, 96}, {14, 96}, {12, 95}, {14, 95},
+        {13, 99}, {12, 98}, {14, 98}, {12, 97}, {13, 97}, {14, 97}, {12, 96}, {14, 96}, {12, 95}, {14, 95},
     };
     EXPECT_EQ(drawn, expected);
 }
 
-TEST(small_glyphs, ink_stays_within_the_rows_of_its_kind) {
+TEST(small_glyphs, ink_stays_within_the_rows_of_its_kind)
+{
     // Capitals and digits are five rows tall on the baseline (row 7); lower case
     // has its x-height on rows 4..7, ascenders from row 3, descenders below 7.
-    struct Case {
+    struct case_t {
         std::string_view chars;
         int top, bottom;
     };
-    const Case cases[] = {
+    const case_t cases[] = {
         {"ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789", 3, 7},
         {"bdhiklt", 3, 7},
         {"fj", 3, 8},
@@ -156,7 +170,7 @@ TEST(small_glyphs, ink_stays_within_the_rows_of_its_kind) {
         {"pqy", 4, 8},
         {"g", 4, 9},
     };
-    for (const Case& c : cases)
+    for (const case_t& c : cases)
         for (char ch : c.chars) {
             const auto [top, bottom] = small(ch).ink_rows(1, small_last_drawn_row, small_width(ch));
             EXPECT_EQ(top, c.top) << ch;
@@ -172,7 +186,8 @@ TEST(small_glyphs, ink_stays_within_the_rows_of_its_kind) {
     }
 }
 
-TEST(small_glyphs, visible_glyphs_are_all_different) {
+TEST(small_glyphs, visible_glyphs_are_all_different)
+{
     std::set<std::vector<std::string>> seen;
     for (int code = 33; code <= 122; ++code) {
         if (small_is_blank(code)) continue;
@@ -185,7 +200,8 @@ TEST(small_glyphs, visible_glyphs_are_all_different) {
 // ---------------------------------------------------------------------------
 // Large font
 
-TEST(large_glyphs, every_entry_is_well_formed) {
+TEST(large_glyphs, every_entry_is_well_formed)
+{
     for (int code = 0; code < 256; ++code) {
         SCOPED_TRACE(code);
         if (code < 32 || code > 126) {
@@ -193,7 +209,7 @@ TEST(large_glyphs, every_entry_is_well_formed) {
             continue;
         }
         ASSERT_NE(large_glyphs[code], nullptr);
-        const Grid g = large(code);
+        const glyph_grid g = large(code);
         ASSERT_EQ(g.bits.size(), 130u);
         EXPECT_EQ(g.bits.find_first_not_of("01"), std::string_view::npos);
         EXPECT_EQ(g.row(0), "0000000000");
@@ -208,12 +224,13 @@ TEST(large_glyphs, every_entry_is_well_formed) {
     }
 }
 
-TEST(large_glyphs, worked_examples) {
-    struct Case {
+TEST(large_glyphs, worked_examples)
+{
+    struct case_t {
         char ch;
         std::vector<std::string> rows_1_to_12;
     };
-    const Case cases[] = {
+    const case_t cases[] = {
         {'A',
          {"00000000", "00110000", "01111000", "11001100", "11001100", "11001100", "11111100", "11001100",
           "11001100", "11001100", "00000000", "00000000"}},
@@ -221,20 +238,21 @@ TEST(large_glyphs, worked_examples) {
          {"00000000", "00000000", "00000000", "00000000", "01110110", "11001100", "11001100", "11001100",
           "01111100", "00001100", "11001100", "01111000"}},
     };
-    for (const Case& c : cases) {
+    for (const case_t& c : cases) {
         SCOPED_TRACE(c.ch);
         EXPECT_EQ(large(c.ch).picture(1, large_last_drawn_row, large_columns), c.rows_1_to_12);
     }
 }
 
-TEST(large_glyphs, ink_stays_within_the_rows_of_its_kind) {
+TEST(large_glyphs, ink_stays_within_the_rows_of_its_kind)
+{
     // Capitals and digits stand on rows 2..10 like 'A'; lower case shares the
     // x-height of 'g' (from row 5) and the descenders use rows 10..12.
-    struct Case {
+    struct case_t {
         std::string_view chars;
         int top, bottom;
     };
-    const Case cases[] = {
+    const case_t cases[] = {
         {"ABCDEFGHIJKLMNOPRSTUVWXYZ0123456789", 2, 10},
         {"Q", 2, 11},
         {"bdfhikl", 2, 10},
@@ -243,7 +261,7 @@ TEST(large_glyphs, ink_stays_within_the_rows_of_its_kind) {
         {"gpqy", 5, 12},
         {"j", 2, 12},
     };
-    for (const Case& c : cases)
+    for (const case_t& c : cases)
         for (char ch : c.chars) {
             const auto [top, bottom] = large(ch).ink_rows(1, large_last_drawn_row, large_columns);
             EXPECT_EQ(top, c.top) << ch;
@@ -251,7 +269,8 @@ TEST(large_glyphs, ink_stays_within_the_rows_of_its_kind) {
         }
 }
 
-TEST(large_glyphs, visible_glyphs_are_all_different) {
+TEST(large_glyphs, visible_glyphs_are_all_different)
+{
     std::set<std::string_view> seen;
     for (int code = 33; code <= 126; ++code)
         EXPECT_TRUE(seen.insert(large_glyphs[code]).second) << "'" << char(code) << "' repeats another glyph";

@@ -10,13 +10,13 @@ TEST(input_script, key_names)
         const char* name;
         int code;
     };
-    const case_t cases[] = {{"LBUTTON", 1},  {"rbutton", 2}, {"MButton", 4},  {"BACK", 8},       {"TAB", 9},
-                            {"RETURN", 13},  {"SHIFT", 16},  {"ESCAPE", 27},  {"SPACE", 32},     {"LEFT", 37},
-                            {"UP", 38},      {"RIGHT", 39},  {"DOWN", 40},    {"ADD", 107},      {"SUBTRACT", 109},
-                            {"F1", 112},     {"f6", 117},    {"F12", 123},    {"OEM_4", 219},    {"OEM_6", 221},
-                            {"a", 'A'},      {"Z", 'Z'},     {"1", '1'},      {"0", '0'},        {"65", 65},
-                            {"254", 254},    {"255", 0},     {"00", 0},       {"F13", 0},        {"VK_UP", 0},
-                            {"", 0},         {"-5", 0},      {"%", 0}};
+    const case_t cases[] = {{"LBUTTON", 1}, {"rbutton", 2}, {"MButton", 4}, {"BACK", 8},    {"TAB", 9},
+                            {"RETURN", 13}, {"SHIFT", 16},  {"ESCAPE", 27}, {"SPACE", 32},  {"LEFT", 37},
+                            {"UP", 38},     {"RIGHT", 39},  {"DOWN", 40},   {"ADD", 107},   {"SUBTRACT", 109},
+                            {"F1", 112},    {"f6", 117},    {"F12", 123},   {"OEM_4", 219}, {"OEM_6", 221},
+                            {"a", 'A'},     {"Z", 'Z'},     {"1", '1'},     {"0", '0'},     {"65", 65},
+                            {"254", 254},   {"255", 0},     {"00", 0},      {"F13", 0},     {"VK_UP", 0},
+                            {"", 0},        {"-5", 0},      {"%", 0}};
     for (const case_t& c : cases) EXPECT_EQ(script_key_code(c.name), c.code) << c.name;
 }
 
@@ -65,8 +65,10 @@ TEST(input_script, comments_blank_lines_and_frame_order)
 
 TEST(input_script, only_pressing_escape_ends_a_run)
 {
-    for (auto [text, ends] : {std::pair{"1 press escape\n", true}, {"1 tap 27\n", true},
-                              {"1 release ESCAPE\n", false}, {"1 tap UP\n", false}}) {
+    for (auto [text, ends] : {std::pair{"1 press escape\n", true},
+                              {"1 tap 27\n", true},
+                              {"1 release ESCAPE\n", false},
+                              {"1 tap UP\n", false}}) {
         input_script script;
         std::string error;
         ASSERT_TRUE(parse_input_script(text, script, error));
@@ -86,8 +88,11 @@ TEST(input_script, replay_holds_taps_and_releases)
         bool up, a;
         int cx, cy;
     };
-    const expect_t frames[] = {{0, false, false, 0, 0}, {1, true, true, 0, 0}, {2, true, false, 7, 9},
-                               {3, false, false, 7, 9}, {4, false, false, 7, 9}};
+    const expect_t frames[] = {{0, false, false, 0, 0},
+                               {1, true, true, 0, 0},
+                               {2, true, false, 7, 9},
+                               {3, false, false, 7, 9},
+                               {4, false, false, 7, 9}};
     for (const expect_t& f : frames) {
         advance_script_to(input, f.frame);
         EXPECT_EQ(input.held[vk_up], f.up) << f.frame;

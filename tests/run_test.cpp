@@ -46,9 +46,11 @@ protected:
     run_result run(const std::string& arguments, const std::string& environment = "") const
     {
         const std::string command = environment + " " + TARNWICK_EXE + " " + arguments + " >" +
-                                    file("out.txt").string() + " 2>" + file("err.txt").string() + " </dev/null";
+                                    file("out.txt").string() + " 2>" + file("err.txt").string() +
+                                    " </dev/null";
         const int raw = std::system(command.c_str());
-        return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, read_file(file("out.txt")), read_file(file("err.txt"))};
+        return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, read_file(file("out.txt")),
+                read_file(file("err.txt"))};
     }
     std::string data() const { return " --data " + (folder / "data").string(); }
 };
@@ -78,7 +80,8 @@ TEST_F(run_test, usage_errors_exit_with_status_2_before_any_window)
         {"--seed -4", "--seed needs a whole number"},
         {"--capture 5", "--capture needs FRAME:FILE"},
         {"--headless", "--headless needs --frames or an --input script"},
-        {"--headless --frames 3 --input " + file("bad.txt").string(), "input script line 2: unknown key 'NOKEY'"},
+        {"--headless --frames 3 --input " + file("bad.txt").string(),
+         "input script line 2: unknown key 'NOKEY'"},
         {"--headless --frames 3 --input " + file("missing.txt").string(), "cannot read input script"},
         {"--headless --frames 3 --data " + file("nowhere").string(), "data folder"},
     };
@@ -95,13 +98,15 @@ TEST_F(run_test, without_a_display_the_program_says_so_and_exits_with_status_1)
                                     "env -u DISPLAY -u WAYLAND_DISPLAY SDL_VIDEODRIVER=x11"}) {
         const run_result result = run("--frames 3", environment);
         EXPECT_EQ(result.status, 1) << environment;
-        EXPECT_NE(result.err.find("ERROR: Failed To Register The Window Class."), std::string::npos) << result.err;
+        EXPECT_NE(result.err.find("ERROR: Failed To Register The Window Class."), std::string::npos)
+            << result.err;
     }
 }
 
 TEST_F(run_test, frames_option_ends_the_run)
 {
-    const run_result result = run("--headless --no-sleep --frames 5 --report " + file("r.json").string() + data());
+    const run_result result =
+        run("--headless --no-sleep --frames 5 --report " + file("r.json").string() + data());
     ASSERT_EQ(result.status, 0) << result.err;
     const std::string report = read_file(file("r.json"));
     EXPECT_NE(report.find("\"frames\": 5,"), std::string::npos) << report;
@@ -110,24 +115,24 @@ TEST_F(run_test, frames_option_ends_the_run)
 
 TEST_F(run_test, scripted_run_reports_and_captures_what_the_keys_did)
 {
-    write("keys.txt",
-          "# camera right five frames, a level down, fast units, panel off under the cursor\n"
-          "0 cursor 200 100\n"
-          "0 press RIGHT\n"
-          "5 release RIGHT\n"
-          "2 tap ADD\n"
-          "3 tap 1\n"
-          "6 tap N\n"
-          "8 tap ESCAPE\n");
-    const run_result result = run("--headless --no-sleep --input " + file("keys.txt").string() + " --capture 7:" +
-                                  file("f7.bmp").string() + " --report " + file("r.json").string() + data());
+    write("keys.txt", "# camera right five frames, a level down, fast units, panel off under the cursor\n"
+                      "0 cursor 200 100\n"
+                      "0 press RIGHT\n"
+                      "5 release RIGHT\n"
+                      "2 tap ADD\n"
+                      "3 tap 1\n"
+                      "6 tap N\n"
+                      "8 tap ESCAPE\n");
+    const run_result result =
+        run("--headless --no-sleep --input " + file("keys.txt").string() +
+            " --capture 7:" + file("f7.bmp").string() + " --report " + file("r.json").string() + data());
     ASSERT_EQ(result.status, 0) << result.err;
     const std::string report = read_file(file("r.json"));
     for (const char* expected :
-         {"\"frames\": 9,", "\"camera_x\": 6,", "\"camera_y\": 1,", "\"camera_level\": 1,", "\"unit_step_period\": 10,",
-          "\"overview_visible\": 0,", "\"overview_x\": 200,", "\"overview_y\": 100,",
-          "\"pauses\": {\"count\": 2, \"ms\": 730}", "\"screen_width\": 640,", "\"pixel_zoom\": 2,",
-          "\"unit_1\": {\"index\": 1,", "\"offset_x\": 0.5,", "\"path_step\": -9"})
+         {"\"frames\": 9,", "\"camera_x\": 6,", "\"camera_y\": 1,", "\"camera_level\": 1,",
+          "\"unit_step_period\": 10,", "\"overview_visible\": 0,", "\"overview_x\": 200,",
+          "\"overview_y\": 100,", "\"pauses\": {\"count\": 2, \"ms\": 730}", "\"screen_width\": 640,",
+          "\"pixel_zoom\": 2,", "\"unit_1\": {\"index\": 1,", "\"offset_x\": 0.5,", "\"path_step\": -9"})
         EXPECT_NE(report.find(expected), std::string::npos) << expected << "\n" << report;
 
     const std::string bmp = read_file(file("f7.bmp"));
@@ -151,14 +156,14 @@ TEST_F(run_test, scripted_run_reports_and_captures_what_the_keys_did)
 
 TEST_F(run_test, mode_and_zoom_keys_remake_the_window_within_one_run)
 {
-    write("modes.txt",
-          "2 tap F5\n"
-          "4 tap F6\n"
-          "6 tap F3\n"
-          "8 tap ESCAPE\n");
-    const run_result result = run("--headless --no-sleep --input " + file("modes.txt").string() + " --capture 3:" +
-                                  file("f3.bmp").string() + " --capture 5:" + file("f5.bmp").string() +
-                                  " --report " + file("r.json").string() + data());
+    write("modes.txt", "2 tap F5\n"
+                       "4 tap F6\n"
+                       "6 tap F3\n"
+                       "8 tap ESCAPE\n");
+    const run_result result =
+        run("--headless --no-sleep --input " + file("modes.txt").string() +
+            " --capture 3:" + file("f3.bmp").string() + " --capture 5:" + file("f5.bmp").string() +
+            " --report " + file("r.json").string() + data());
     ASSERT_EQ(result.status, 0) << result.err;
     EXPECT_EQ(read_file(file("f3.bmp")).size(), 54u + 320 * 240 * 3) << "the 3D mode's framebuffer";
     EXPECT_EQ(read_file(file("f5.bmp")).size(), 54u + 640 * 480 * 3) << "back to the overworld";
@@ -183,7 +188,8 @@ TEST_F(run_test, outputs_that_cannot_be_written_fail_the_run)
         EXPECT_EQ(result.status, 1) << c.arguments;
         EXPECT_NE(result.err.find(c.message), std::string::npos) << result.err;
     }
-    const run_result late = run("--headless --no-sleep --frames 3 --capture 7:" + file("f.bmp").string() + data());
+    const run_result late =
+        run("--headless --no-sleep --frames 3 --capture 7:" + file("f.bmp").string() + data());
     EXPECT_EQ(late.status, 0) << "a frame the run never reached is only a warning";
     EXPECT_NE(late.err.find("frame 7 never ran"), std::string::npos) << late.err;
 }

@@ -89,7 +89,8 @@ TEST_F(text_test, large_capital_a_matches_its_rows)
                           "11111100", "11001100", "11001100", "11001100", "00000000", "00000000"};
     for (int i = 1; i <= 12; ++i)
         for (int j = 0; j < 8; ++j)
-            EXPECT_EQ(game.framebuffer[pixel_offset(j, 100 - i) + 3] != 0, rows[i - 1][j] == '1') << i << "," << j;
+            EXPECT_EQ(game.framebuffer[pixel_offset(j, 100 - i) + 3] != 0, rows[i - 1][j] == '1')
+                << i << "," << j;
 }
 
 TEST_F(text_test, text_past_the_right_edge_is_cut_not_wrapped)

@@ -18,15 +18,20 @@ constexpr int small_rows = 9;   // rows 1..9 are drawn
 constexpr int large_rows = 12;  // rows 1..12 are drawn
 constexpr int large_columns = 8;
 
-int small_width(int code) { return small_glyphs[code][0] - '0'; }
+int small_width(int code)
+{
+    return small_glyphs[code][0] - '0';
+}
 
-char pixel(const char* glyph, int row_length, int row, int column) {
+char pixel(const char* glyph, int row_length, int row, int column)
+{
     return glyph[row * row_length + column] == '1' ? '#' : '.';
 }
 
 // Lays out `text` left to right, one pixel between small glyphs; the large
 // font is fixed-width.
-std::vector<std::string> set_text(const std::string& text, bool large) {
+std::vector<std::string> set_text(const std::string& text, bool large)
+{
     std::vector<std::string> lines(large ? large_rows : small_rows);
     for (unsigned char ch : text) {
         if (large) {
@@ -38,7 +43,8 @@ std::vector<std::string> set_text(const std::string& text, bool large) {
             const int code = ch < 128 ? ch : 0;
             const int w = small_width(code);
             for (int r = 0; r < small_rows; ++r) {
-                for (int c = 0; c < w; ++c) lines[r] += pixel(small_glyphs[code], small_glyph_row_length, r + 1, c);
+                for (int c = 0; c < w; ++c)
+                    lines[r] += pixel(small_glyphs[code], small_glyph_row_length, r + 1, c);
                 lines[r] += ' ';
             }
         }
@@ -46,14 +52,16 @@ std::vector<std::string> set_text(const std::string& text, bool large) {
     return lines;
 }
 
-void print(const std::vector<std::string>& lines) {
+void print(const std::vector<std::string>& lines)
+{
     for (const std::string& line : lines) std::printf("%s\n", line.c_str());
     std::printf("\n");
 }
 
 }  // namespace
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     if (argc > 1) {
         const std::string text = argv[1];
         std::printf("small font:\n");

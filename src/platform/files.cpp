@@ -28,11 +28,11 @@ std::string data_path(const std::string& relative)
 bool holds_data(const std::string& folder)
 {
     std::error_code error;
-    const std::filesystem::path base = folder.empty() ? std::filesystem::path(".") : std::filesystem::path(folder);
+    const std::filesystem::path base =
+        folder.empty() ? std::filesystem::path(".") : std::filesystem::path(folder);
     if (std::filesystem::is_directory(base / "map", error)) return true;
     for (const auto& entry : std::filesystem::directory_iterator(base, error)) {
-        if (entry.is_directory(error) && entry.path().filename().string().rfind("bmp_", 0) == 0)
-            return true;
+        if (entry.is_directory(error) && entry.path().filename().string().rfind("bmp_", 0) == 0) return true;
     }
     return false;
 }

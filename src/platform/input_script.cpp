@@ -42,11 +42,16 @@ bool parse_int(const std::string& text, int32_t& value)
 // Shift goes with it; false for characters the console cannot type.
 bool key_for_character(char c, int32_t& key, bool& shift)
 {
-    if (c >= 'a' && c <= 'z') { key = c - 'a' + 'A'; shift = false; return true; }
-    if (c >= 'A' && c <= 'Z') { key = c; shift = true; return true; }
-    if (c >= '0' && c <= '9') { key = c; shift = false; return true; }
-    if (c == ' ') { key = vk_space; shift = false; return true; }
-    return false;
+    shift = c >= 'A' && c <= 'Z';
+    if (c >= 'a' && c <= 'z')
+        key = c - 'a' + 'A';
+    else if (shift || (c >= '0' && c <= '9'))
+        key = c;
+    else if (c == ' ')
+        key = vk_space;
+    else
+        return false;
+    return true;
 }
 
 }  // namespace
@@ -98,8 +103,7 @@ bool parse_input_script(const std::string& text, input_script& script, std::stri
             for (char c : rest) {
                 int32_t key = 0;
                 bool shift = false;
-                if (!key_for_character(c, key, shift))
-                    return fail(std::string("cannot type '") + c + "'");
+                if (!key_for_character(c, key, shift)) return fail(std::string("cannot type '") + c + "'");
                 if (shift) script.events.push_back({at, script_action::tap, vk_shift, 0, 0});
                 script.events.push_back({at, script_action::tap, key, 0, 0});
                 ++at;
@@ -116,10 +120,14 @@ bool parse_input_script(const std::string& text, input_script& script, std::stri
             continue;
         }
         script_action kind;
-        if (action == "PRESS") kind = script_action::press;
-        else if (action == "RELEASE") kind = script_action::release;
-        else if (action == "TAP") kind = script_action::tap;
-        else return fail("unknown action '" + action + "'");
+        if (action == "PRESS")
+            kind = script_action::press;
+        else if (action == "RELEASE")
+            kind = script_action::release;
+        else if (action == "TAP")
+            kind = script_action::tap;
+        else
+            return fail("unknown action '" + action + "'");
         std::string key_word, extra;
         if (!(words >> key_word)) return fail("missing key");
         if (words >> extra) return fail("unexpected '" + extra + "'");

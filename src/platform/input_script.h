@@ -19,8 +19,8 @@ enum class script_action { press, release, tap, cursor };
 struct script_event {
     int32_t frame;
     script_action action;
-    int32_t key;   // virtual-key code, for press, release and tap
-    int32_t x;     // framebuffer pixel, for cursor
+    int32_t key;  // virtual-key code, for press, release and tap
+    int32_t x;    // framebuffer pixel, for cursor
     int32_t y;
 };
 

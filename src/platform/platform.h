@@ -40,9 +40,9 @@ struct screen_rect {
 
 // How the platform runs: set once before the window opens.
 struct platform_settings {
-    bool headless = false;   // no visible window; GL still renders off screen
-    bool no_sleep = false;   // pauses are counted but not slept
-    int32_t frame_limit = 0; // > 0: Escape reads as held from frame frame_limit - 1 on
+    bool headless = false;    // no visible window; GL still renders off screen
+    bool no_sleep = false;    // pauses are counted but not slept
+    int32_t frame_limit = 0;  // > 0: Escape reads as held from frame frame_limit - 1 on
 };
 void configure_platform(const platform_settings& settings);
 

@@ -14,8 +14,8 @@
 namespace {
 
 platform_settings settings;
-int failing_step = 0;         // test hook: the creation step that fails next
-int video_class_marker = 0;   // app_instance points here while the video system is ours
+int failing_step = 0;                // test hook: the creation step that fails next
+int video_class_marker = 0;          // app_instance points here while the video system is ours
 SDL_Window* input_window = nullptr;  // keeps keys readable while no GL window exists
 
 bool step_fails(int step)
@@ -30,8 +30,7 @@ bool step_fails(int step)
 void window_proc(const SDL_Event& event)
 {
     if (event.type == SDL_QUIT) game.quit_requested = 1;
-    if (event.type == SDL_WINDOWEVENT && event.window.event == SDL_WINDOWEVENT_CLOSE)
-        game.quit_requested = 1;
+    if (event.type == SDL_WINDOWEVENT && event.window.event == SDL_WINDOWEVENT_CLOSE) game.quit_requested = 1;
 }
 
 // SDL falls back to drivers that show nothing when no display answers; a
@@ -135,10 +134,10 @@ int create_gl_window(const char* title, int width, int height)
     SDL_GL_SetAttribute(SDL_GL_GREEN_SIZE, 1);
     SDL_GL_SetAttribute(SDL_GL_BLUE_SIZE, 1);
     // 3. The window, at the screen's top-left corner.
-    SDL_Window* window = step_fails(3) ? nullptr
-                                       : SDL_CreateWindow(title, 0, 0, width, height,
-                                                          SDL_WINDOW_OPENGL | SDL_WINDOW_BORDERLESS |
-                                                              SDL_WINDOW_HIDDEN);
+    SDL_Window* window =
+        step_fails(3) ? nullptr
+                      : SDL_CreateWindow(title, 0, 0, width, height,
+                                         SDL_WINDOW_OPENGL | SDL_WINDOW_BORDERLESS | SDL_WINDOW_HIDDEN);
     game.main_window = window;
     if (!window) return fail_creation("Window Creation Error.");
     // 4. Its drawing surface.

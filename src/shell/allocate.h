@@ -7,16 +7,14 @@
 // sensible to run, so the program says so and ends with status 1.
 [[noreturn]] void report_out_of_memory(size_t bytes);
 
-template <class T>
-T* allocate_table(size_t count)
+template <class T> T* allocate_table(size_t count)
 {
     void* block = std::calloc(count ? count : 1, sizeof(T));
     if (!block) report_out_of_memory(count * sizeof(T));
     return static_cast<T*>(block);
 }
 
-template <class T>
-void release_table(T*& table)
+template <class T> void release_table(T*& table)
 {
     std::free(table);
     table = nullptr;

@@ -5,8 +5,7 @@
 
 namespace {
 
-template <class T>
-bool parse_number(const std::string& text, T& value)
+template <class T> bool parse_number(const std::string& text, T& value)
 {
     const char* first = text.data();
     const char* last = first + text.size();

@@ -13,13 +13,13 @@ struct capture_request {
 struct run_options {
     bool headless = false;
     bool no_sleep = false;
-    int32_t frames = 0;               // 0: no limit
-    std::string input_file;           // scripted input, or empty for the real devices
+    int32_t frames = 0;      // 0: no limit
+    std::string input_file;  // scripted input, or empty for the real devices
     std::vector<capture_request> captures;
     std::string report_file;
     bool has_seed = false;
-    uint32_t seed = 0;                // replaces the clock in the reseed after the features
-    std::string data_folder;          // empty: found as usual
+    uint32_t seed = 0;        // replaces the clock in the reseed after the features
+    std::string data_folder;  // empty: found as usual
 };
 
 enum class parse_outcome { run, help, usage_error };

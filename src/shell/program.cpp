@@ -2,8 +2,8 @@
 
 #include <chrono>
 #include <cstdio>
-#include <filesystem>
 #include <ctime>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -176,7 +176,8 @@ void draw_overview_panel()
     for (int u = 0; u < game.unit_capacity; ++u) {
         const unit_record& unit = game.unit_table[u];
         if (unit.alive != 1 || unit.level != game.camera_level) continue;
-        if (unit.x < 1 || unit.x > game.world_size - 2 || unit.y < 1 || unit.y > game.world_size - 2) continue;
+        if (unit.x < 1 || unit.x > game.world_size - 2 || unit.y < 1 || unit.y > game.world_size - 2)
+            continue;
         put_pixel(game.overview_x + unit.x / 16, game.overview_y + unit.y / 16, 255, 0, 0);
     }
     put_pixel(game.overview_x + game.camera_x / 16, game.overview_y + game.camera_y / 16, 255, 255, 255);
@@ -212,8 +213,7 @@ void finish_frame()
     handle_window_keys();
     handle_camera_keys();
     handle_program_keys();
-    while (pump_messages()) {
-    }
+    while (pump_messages()) {}
     game.frame_counter += 1;
 }
 

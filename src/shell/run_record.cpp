@@ -26,8 +26,7 @@ void put_u32(std::vector<uint8_t>& out, uint32_t v)
 struct json_object {
     std::ostringstream& out;
     bool first = true;
-    template <class T>
-    json_object& field(const char* name, T value)
+    template <class T> json_object& field(const char* name, T value)
     {
         out << (first ? "" : ", ") << '"' << name << "\": " << +value;
         first = false;

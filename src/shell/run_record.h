@@ -9,7 +9,7 @@ struct frame_timing {
     int64_t frames = 0;
     double wall_seconds = 0.0;
     int32_t slowest_frame = -1;
-    double slowest_ms = 0.0;   // excluding the time spent in pauses
+    double slowest_ms = 0.0;  // excluding the time spent in pauses
 };
 
 // Writes width x height RGBA pixels (row 0 at the bottom) as a 24-bit BMP.

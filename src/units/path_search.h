@@ -42,7 +42,7 @@ struct path_search {
     float dir_cost[8];
 
     // Stored paths, indexed by unit: entry 0 is the goal, entry length - 1 the first step.
-    int32_t* path_x;       // unit_capacity * path_store_capacity entries
+    int32_t* path_x;  // unit_capacity * path_store_capacity entries
     int32_t* path_y;
     int32_t* path_length;  // stored cells per unit
     int32_t* path_step;    // next entry to step to, counting down; no_path when none
