@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "platform/platform.h"
 
 TEST(input_script, key_names)
@@ -29,6 +31,8 @@ TEST(input_script, malformed_lines_name_their_line)
     const case_t cases[] = {
         {"0 press UP\nx press UP\n", "input script line 2: bad frame number 'x'"},
         {"-1 press UP\n", "input script line 1: bad frame number '-1'"},
+        {"99999999999 press UP\n", "input script line 1: bad frame number '99999999999'"},
+        {"3 cursor 1 99999999999\n", "input script line 1: cursor needs two whole numbers"},
         {"3\n", "input script line 1: missing action"},
         {"3 hold UP\n", "input script line 1: unknown action 'HOLD'"},
         {"3 press\n", "input script line 1: missing key"},
@@ -124,4 +128,28 @@ TEST(input_script, typing_taps_one_character_a_frame_with_shift_for_capitals)
     }
     advance_script_to(input, 14);
     for (bool h : input.held) EXPECT_FALSE(h);
+}
+
+TEST(input_script, arbitrary_text_is_parsed_or_refused_with_a_line_number)
+{
+    std::mt19937 generator(5);
+    const std::string alphabet = "0123456789 \t#-+abcdefghijklmnopqrstuvwxyzPRESTAPCURSOYE_\r\n\x01\xff";
+    for (int round = 0; round < 2000; ++round) {
+        std::string text;
+        const int length = int(generator() % 80);
+        for (int i = 0; i < length; ++i) text += alphabet[generator() % alphabet.size()];
+        input_script script;
+        std::string error;
+        if (!parse_input_script(text, script, error)) {
+            EXPECT_EQ(error.rfind("input script line ", 0), 0u) << error;
+            continue;
+        }
+        for (const script_event& event : script.events) {
+            EXPECT_GE(event.frame, 0);
+            if (event.action != script_action::cursor) {
+                EXPECT_GE(event.key, 1);
+                EXPECT_LE(event.key, 254);
+            }
+        }
+    }
 }
