@@ -33,7 +33,6 @@ bool parse_int(const std::string& text, int32_t& value)
 {
     const char* first = text.data();
     const char* last = first + text.size();
-    if (first != last && *first == '+') return false;
     auto [end, failure] = std::from_chars(first, last, value);
     return failure == std::errc{} && end == last;
 }

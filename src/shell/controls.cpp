@@ -19,14 +19,6 @@ int cursor_row()
     return cursor_y(game.main_window);
 }
 
-void camera_onto_selected_unit()
-{
-    const unit_record& unit = game.unit_table[game.selected_unit];
-    game.camera_x = unit.x;
-    game.camera_y = unit.y;
-    game.camera_level = unit.level;
-}
-
 // Orders and selections ignore a cursor strictly inside the panel's square,
 // shown or not.
 bool cursor_inside_panel_square()
@@ -88,6 +80,14 @@ void clamp_camera()
 }
 
 }  // namespace
+
+void camera_onto_selected_unit()
+{
+    const unit_record& unit = game.unit_table[game.selected_unit];
+    game.camera_x = unit.x;
+    game.camera_y = unit.y;
+    game.camera_level = unit.level;
+}
 
 void handle_selection_keys()
 {

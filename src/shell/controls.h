@@ -1,6 +1,8 @@
 #pragma once
 // The viewer's keyboard and mouse bindings, polled at fixed points of every frame.
 
+// The camera onto the selected unit's cell and level, unclamped.
+void camera_onto_selected_unit();
 // '[' and ']': the previous or next unit, with the camera jumping onto it.
 void handle_selection_keys();
 // Right button: move order for the selected unit; left button: select by cell.

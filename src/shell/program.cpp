@@ -37,12 +37,9 @@ void format_line(const char* format, auto... values)
     std::snprintf(game.text_line, sizeof game.text_line, format, int(values)...);
 }
 
-void camera_onto_unit_one_within_start_bounds()
+// Start-up keeps the camera one cell further inside than the per-frame clamp.
+void keep_camera_within_start_bounds()
 {
-    const unit_record& unit = game.unit_table[game.selected_unit];
-    game.camera_x = unit.x;
-    game.camera_y = unit.y;
-    game.camera_level = unit.level;
     if (game.camera_x < 1) game.camera_x = 1;
     if (game.camera_y < 1) game.camera_y = 1;
     if (game.camera_level < 0) game.camera_level = 0;
@@ -134,7 +131,8 @@ bool start_up()
     seed_random(fixed_seed ? seed_value : uint32_t(std::time(nullptr)));
     game.selected_unit = 1;
     seed_units();
-    camera_onto_unit_one_within_start_bounds();
+    camera_onto_selected_unit();
+    keep_camera_within_start_bounds();
     return true;
 }
 
