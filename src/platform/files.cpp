@@ -41,5 +41,9 @@ std::string default_data_folder()
 {
     if (holds_data(".")) return ".";
     const std::string executable = executable_folder();
-    return executable.empty() ? "." : executable;
+    if (executable.empty()) return ".";
+    // An installed program keeps its data in share/tarnwick beside bin/.
+    const std::string installed = (std::filesystem::path(executable) / ".." / "share" / "tarnwick").string();
+    if (!holds_data(executable) && holds_data(installed)) return installed;
+    return executable;
 }
