@@ -32,7 +32,10 @@ geometry=$(xdotool getwindowgeometry "$window" | sed -n 's/.*Geometry: //p')
 position=$(xdotool getwindowgeometry "$window" | sed -n 's/.*Position: \([0-9]*,[0-9]*\).*/\1/p')
 [ "$position" = "0,0" ] || fail "window is at $position, not at the screen's top-left"
 
-# Keys go to the window under the pointer; each is held long enough for a poll.
+# Start-up loads the default world after the window opens, pausing a second
+# once the map has been read; keys are sent after that. Keys go to the window
+# under the pointer; each is held long enough for a poll.
+sleep 2
 xdotool mousemove --window "$window" 640 480
 for key in Right Escape; do
     xdotool keydown "$key"

@@ -1,7 +1,15 @@
 #pragma once
-// The program's pictures: the eight image sets and the cube textures.
+// The program's pictures: the image sets of the manifest and the cube textures.
+#include <string>
 
-// Loads every image set into image_table, in their fixed order.
+#include "assets/image_manifest.h"
+#include "assets/image_slot.h"
+
+// The file of a manifest entry: folder/name.bmp in the data folder.
+std::string image_file_name(const image_entry& entry);
+// Loads every picture of the manifest into image_table, in manifest order.
 void load_image_sets();
+// Whether a picture can become a cube texture: a square with a power-of-two side.
+bool fits_cube_texture(const image_slot& image);
 // Makes the 3D view's textures in the current GL context.
 void create_cube_textures();

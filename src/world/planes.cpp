@@ -28,7 +28,8 @@ void build_coarse_planes()
         for (int32_t by = 0; by < 64; ++by) {
             for (int32_t bx = 0; bx < 64; ++bx) {
                 const bool mountainous = block_is_mountainous(level, side * bx, side * by, side);
-                game.world_planes[cell_index(bx, by, level + 10)] = mountainous ? coarse_mountainous : coarse_open;
+                game.world_planes[cell_index(bx, by, level + 10)] =
+                    mountainous ? coarse_mountainous : coarse_open;
             }
         }
     }
