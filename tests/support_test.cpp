@@ -1,7 +1,14 @@
 // Shared fixtures (no test cases of their own live here).
 #include "test_support.h"
 
+#include <atomic>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <unistd.h>
+
 #include "draw/framebuffer.h"
+#include "platform/files.h"
 
 void state_test::SetUp()
 {
@@ -10,6 +17,8 @@ void state_test::SetUp()
     settings.no_sleep = true;  // pauses are counted, never slept, in tests
     configure_platform(settings);
     reset_game_state();
+    // No pictures or map unless a test supplies its own.
+    set_data_folder("/nonexistent/tarnwick-test-data");
     game.world_size = 1024;
     game.plane_size = game.world_size * game.world_size;
     game.screen_width = 640;
@@ -61,4 +70,76 @@ int drawn_pixel_count()
         if (p[0] | p[1] | p[2] | p[3]) ++count;
     }
     return count;
+}
+
+scratch_folder::scratch_folder()
+{
+    static std::atomic<int> serial{0};
+    root = std::filesystem::temp_directory_path() /
+           ("tarnwick_test_" + std::to_string(getpid()) + "_" + std::to_string(serial++));
+    std::filesystem::remove_all(root);
+    std::filesystem::create_directories(root);
+}
+
+scratch_folder::~scratch_folder()
+{
+    std::error_code ignored;
+    std::filesystem::remove_all(root, ignored);
+}
+
+std::filesystem::path scratch_folder::write(const std::string& relative, const std::string& bytes) const
+{
+    const std::filesystem::path file = root / relative;
+    std::filesystem::create_directories(file.parent_path());
+    std::ofstream(file, std::ios::binary).write(bytes.data(), std::streamsize(bytes.size()));
+    return file;
+}
+
+namespace {
+void put_u32(std::string& bytes, size_t at, uint32_t value)
+{
+    for (int i = 0; i < 4; ++i) bytes[at + i] = char(value >> (8 * i) & 0xFF);
+}
+}  // namespace
+
+std::string bmp_file(int32_t width, int32_t height, const std::vector<uint8_t>& data, int bits,
+                     uint32_t data_offset)
+{
+    std::string bytes(54, '\0');
+    bytes[0] = 'B';
+    bytes[1] = 'M';
+    put_u32(bytes, 2, uint32_t(54 + data.size()));
+    put_u32(bytes, 10, data_offset);
+    put_u32(bytes, 14, 40);
+    put_u32(bytes, 18, uint32_t(width));
+    put_u32(bytes, 22, uint32_t(height));
+    bytes[26] = 1;
+    bytes[28] = char(bits);
+    bytes.append(data.begin(), data.end());
+    return bytes;
+}
+
+std::string solid_bmp(int32_t width, int32_t height, uint8_t r, uint8_t g, uint8_t b)
+{
+    std::vector<uint8_t> data;
+    for (int32_t i = 0; i < width * height; ++i) data.insert(data.end(), {b, g, r});
+    return bmp_file(width, height, data);
+}
+
+void put_picture(int32_t slot, int32_t width, int32_t height, const std::vector<uint8_t>& rgb)
+{
+    image_slot& image = game.image_table[slot];
+    std::free(image.pixels);
+    image.pixels = static_cast<uint8_t*>(std::malloc(rgb.size() ? rgb.size() : 1));
+    if (!rgb.empty()) std::memcpy(image.pixels, rgb.data(), rgb.size());
+    image.width = width;
+    image.height = height;
+    image.channels = 3;
+}
+
+void put_solid_picture(int32_t slot, int32_t width, int32_t height, uint8_t r, uint8_t g, uint8_t b)
+{
+    std::vector<uint8_t> rgb;
+    for (int32_t i = 0; i < width * height; ++i) rgb.insert(rgb.end(), {r, g, b});
+    put_picture(slot, width, height, rgb);
 }
