@@ -3,29 +3,13 @@
 #include <benchmark/benchmark.h>
 
 #include <cstring>
-#include <filesystem>
 
+#include "bench_support.h"
 #include "draw/framebuffer.h"
-#include "platform/files.h"
-#include "platform/platform.h"
 #include "shell/game_state.h"
 #include "shell/program.h"
 
 namespace {
-
-// A headless program started as usual, shared by every benchmark of the run.
-void ensure_started()
-{
-    static bool started = false;
-    if (started) return;
-    started = true;
-    platform_settings settings;
-    settings.headless = true;
-    settings.no_sleep = true;
-    configure_platform(settings);
-    set_data_folder(default_data_folder());
-    if (!start_up()) std::abort();
-}
 
 void frame_work(benchmark::State& state)
 {

@@ -127,10 +127,10 @@ TEST(image_sets, cube_textures_need_a_square_of_a_power_of_two)
                  {32, 64, false}, {48, 48, false}, {0, 0, false}, {0, 16, false}};
     uint8_t pixel[3] = {};
     for (const shape_case& c : cases) {
-        const image_slot image{pixel, c.width, c.height, 3};
+        const image_slot image{pixel, c.width, c.height, 3, nullptr};
         EXPECT_EQ(fits_cube_texture(image), c.fits) << c.width << " x " << c.height;
     }
-    EXPECT_FALSE(fits_cube_texture(image_slot{nullptr, 16, 16, 3}));
+    EXPECT_FALSE(fits_cube_texture(image_slot{nullptr, 16, 16, 3, nullptr}));
 }
 
 TEST_F(image_sets_test, cube_textures_are_made_with_every_context)

@@ -10,8 +10,10 @@
 
 #include "draw/framebuffer.h"
 #include "draw/text.h"
+#include "shell/allocate.h"
 #include "test_support.h"
 #include "views/overworld_view.h"
+#include "world/tile_codes.h"
 
 namespace {
 
@@ -384,4 +386,37 @@ TEST_F(overworld_view_test, the_selected_unit_s_remaining_path_is_marked_on_any_
     clear_framebuffer();
     draw_overworld();
     EXPECT_EQ(drawn_pixel_count(), 0);
+}
+
+TEST_F(overworld_view_test, terrain_equals_the_cell_by_cell_rule_whatever_the_picture_sizes)
+{
+    struct picture_set {
+        const char* name;
+        int wide_slot_side;  // side of slot 11's picture
+        bool slot_12_without_words;
+    } sets[] = {{"cell-sized pictures", 16, false},
+                {"one picture larger than a cell", 32, false},
+                {"one picture smaller than a cell", 8, false},
+                {"a picture without framebuffer words", 16, true}};
+    uint32_t seed = 5;
+    for (const picture_set& set : sets) {
+        for (int slot : {10, 12, 13, 14, 119}) put_varied_picture(slot, 16, 16, seed++);
+        put_varied_picture(11, set.wide_slot_side, set.wide_slot_side, seed++);
+        if (set.slot_12_without_words) release_table(game.image_table[12].framebuffer_words);
+        const uint8_t codes[] = {0, 10, 11, 12, 13, 14, 25, 60};
+        for (int j = 0; j < 30; ++j)
+            for (int i = 0; i < 40; ++i) cell(i, j, 0) = codes[(i * 7 + j * 13 + i * j) % 8];
+        game.selected_unit = 0;
+        std::vector<uint8_t> expected(size_t(640) * 480 * 4);
+        clear_framebuffer();
+        for (int i = 0; i < 40; ++i)
+            for (int j = 0; j < 30; ++j) {
+                const int16_t slot = overworld_slot(cell(i, j, 0), 0);
+                if (slot != no_picture) reference_blit(16 * i, 16 * j, slot, false);
+            }
+        std::memcpy(expected.data(), game.framebuffer, expected.size());
+        clear_framebuffer();
+        draw_overworld();
+        EXPECT_EQ(std::memcmp(expected.data(), game.framebuffer, expected.size()), 0) << set.name;
+    }
 }

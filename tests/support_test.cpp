@@ -129,12 +129,13 @@ std::string solid_bmp(int32_t width, int32_t height, uint8_t r, uint8_t g, uint8
 void put_picture(int32_t slot, int32_t width, int32_t height, const std::vector<uint8_t>& rgb)
 {
     image_slot& image = game.image_table[slot];
-    std::free(image.pixels);
+    release_picture(image);
     image.pixels = static_cast<uint8_t*>(std::malloc(rgb.size() ? rgb.size() : 1));
     if (!rgb.empty()) std::memcpy(image.pixels, rgb.data(), rgb.size());
     image.width = width;
     image.height = height;
     image.channels = 3;
+    make_framebuffer_words(image);
 }
 
 void put_solid_picture(int32_t slot, int32_t width, int32_t height, uint8_t r, uint8_t g, uint8_t b)

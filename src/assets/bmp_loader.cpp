@@ -36,13 +36,6 @@ int64_t bytes_after_header(std::FILE* file)
     return end > here ? int64_t(end - here) : 0;
 }
 
-void empty_slot(image_slot& image)
-{
-    release_table(image.pixels);
-    image.width = 0;
-    image.height = 0;
-}
-
 // Turns the file's blue-green-red pixels into red-green-blue.
 void swap_red_and_blue(uint8_t* pixels, int64_t bytes)
 {
@@ -63,24 +56,23 @@ bool read_into_slot(std::FILE* file, image_slot& image)
     const int32_t height = read_int32(header + 22);
     const int64_t bytes = pixel_bytes_of(width, height);
     if (bytes < 0) return false;
+    // From here on the old picture is gone. Pixel data always starts right
+    // after the header; rows are read as one run, padding and all. A file too
+    // short for its pixels is found out before anything is allocated, and
+    // leaves the slot empty.
+    release_picture(image);
+    image.channels = 3;
+    if (bytes_after_header(file) < bytes) return false;
     image.width = width;
     image.height = height;
-    image.channels = 3;
-    // Pixel data always starts right after the header; rows are read as one
-    // run, padding and all. A file too short for its pixels is found out
-    // before anything is allocated.
-    if (bytes_after_header(file) < bytes) {
-        empty_slot(image);
-        return false;
-    }
-    release_table(image.pixels);
     if (bytes == 0) return true;
     image.pixels = static_cast<uint8_t*>(std::malloc(size_t(bytes)));
     if (!image.pixels || std::fread(image.pixels, 1, size_t(bytes), file) != size_t(bytes)) {
-        empty_slot(image);
+        release_picture(image);
         return false;
     }
     swap_red_and_blue(image.pixels, bytes);
+    make_framebuffer_words(image);
     return true;
 }
 

@@ -17,16 +17,6 @@ size_t screen_bytes()
     return size_t(game.screen_width) * size_t(game.screen_height) * 4;
 }
 
-void store_pixel(uint8_t* buffer, int32_t x, int32_t y, int32_t r, int32_t g, int32_t b)
-{
-    if (!buffer || x < 0 || y < 0 || x >= game.screen_width || y >= game.screen_height) return;
-    uint8_t* pixel = buffer + (size_t(y) * game.screen_width + x) * 4;
-    pixel[0] = uint8_t(r);
-    pixel[1] = uint8_t(g);
-    pixel[2] = uint8_t(b);
-    pixel[3] = 255;
-}
-
 int32_t step_toward(int32_t from, int32_t to)
 {
     return to > from ? 1 : (to < from ? -1 : 0);
@@ -64,16 +54,6 @@ void present_frame()
     glDrawPixels(game.screen_width, game.screen_height, GL_RGBA, GL_UNSIGNED_BYTE, game.framebuffer);
     swap_buffers();
     glEnable(GL_TEXTURE_2D);
-}
-
-void put_pixel(int32_t x, int32_t y, int32_t r, int32_t g, int32_t b)
-{
-    store_pixel(game.framebuffer, x, y, r, g, b);
-}
-
-void put_scratch_pixel(int32_t x, int32_t y, int32_t r, int32_t g, int32_t b)
-{
-    store_pixel(game.scratch_buffer, x, y, r, g, b);
 }
 
 void draw_line(int32_t x0, int32_t y0, int32_t x1, int32_t y1, uint8_t r, uint8_t g, uint8_t b)

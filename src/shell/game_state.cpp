@@ -48,7 +48,7 @@ void free_game_state()
     release_table(game.scratch_buffer);
     release_table(game.world_planes);
     if (game.image_table) {
-        for (int slot = 0; slot < game.image_capacity; ++slot) release_table(game.image_table[slot].pixels);
+        for (int slot = 0; slot < game.image_capacity; ++slot) release_picture(game.image_table[slot]);
     }
     release_table(game.image_table);
     release_table(game.unit_table);

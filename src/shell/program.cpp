@@ -25,6 +25,7 @@
 #include "world/overworld_map.h"
 #include "world/planes.h"
 #include "world/random.h"
+#include "world/tile_codes.h"
 
 namespace {
 
@@ -164,10 +165,11 @@ void draw_overview_panel()
     const int coarse_level = game.camera_level + 10;
     if (coarse_level < game.level_count) {
         for (int j = 0; j < 64; ++j) {
+            const uint8_t* row = game.world_planes + cell_index(0, j, coarse_level);
             for (int k = 0; k < 64; ++k) {
-                const uint8_t code = game.world_planes[cell_index(k, j, coarse_level)];
-                if (code == 19) put_pixel(game.overview_x + k, game.overview_y + j, 128, 128, 128);
-                if (code == 10) put_pixel(game.overview_x + k, game.overview_y + j, 0, 128, 0);
+                if (row[k] == coarse_mountainous)
+                    put_pixel(game.overview_x + k, game.overview_y + j, 128, 128, 128);
+                if (row[k] == coarse_open) put_pixel(game.overview_x + k, game.overview_y + j, 0, 128, 0);
             }
         }
     }

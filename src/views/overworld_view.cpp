@@ -1,8 +1,10 @@
 #include "views/overworld_view.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 
 #include "assets/image_manifest.h"
 #include "draw/framebuffer.h"
@@ -18,6 +20,53 @@ bool is_key_colour(const uint8_t* pixel)
            (pixel[0] == 0 && pixel[1] == 0 && pixel[2] == 0);
 }
 
+// The two colours the keyed blit leaves out, as framebuffer words.
+constexpr uint8_t key_colour_rgb[3] = {255, 0, 246};
+constexpr uint8_t black_rgb[3] = {0, 0, 0};
+
+// Copies count picture pixels, as framebuffer words, to the framebuffer.
+// Rows of a whole cell are the common case and get a copy of fixed size.
+template <bool keyed> void copy_words(const uint32_t* source, uint8_t* target, int32_t count)
+{
+    if constexpr (!keyed) {
+        if (count == 16)
+            std::memcpy(target, source, 16 * 4);
+        else
+            std::memcpy(target, source, size_t(count) * 4);
+    } else {
+        const uint32_t key = framebuffer_word(key_colour_rgb), black = framebuffer_word(black_rgb);
+        auto unkeyed_or = [&](int32_t c, uint32_t behind) {
+            return source[c] != key && source[c] != black ? source[c] : behind;
+        };
+        if (count == 16) {
+            // Through a local copy of the row, so that the loop has no stores
+            // that could alias the picture and can be vectorised.
+            uint32_t row[16];
+            std::memcpy(row, target, sizeof row);
+            for (int32_t c = 0; c < 16; ++c) row[c] = unkeyed_or(c, row[c]);
+            std::memcpy(target, row, sizeof row);
+        } else {
+            for (int32_t c = 0; c < count; ++c) {
+                uint32_t pixel;
+                std::memcpy(&pixel, target + 4 * c, 4);
+                pixel = unkeyed_or(c, pixel);
+                std::memcpy(target + 4 * c, &pixel, 4);
+            }
+        }
+    }
+}
+
+// The same from the picture's own red, green, blue bytes, for a slot
+// without framebuffer words.
+template <bool keyed> void copy_rgb(const uint8_t* source, uint8_t* target, int32_t count)
+{
+    for (int32_t c = 0; c < count; ++c, source += 3, target += 4) {
+        if (keyed && is_key_colour(source)) continue;
+        const uint32_t word = framebuffer_word(source);
+        std::memcpy(target, &word, 4);
+    }
+}
+
 // Copies the part of the picture that lands inside the framebuffer, row by
 // row; the same pixels as writing each one with put_pixel.
 template <bool keyed> void copy_picture(int32_t x, int32_t y, int32_t slot)
@@ -31,15 +80,55 @@ template <bool keyed> void copy_picture(int32_t x, int32_t y, int32_t slot)
     const int32_t end_row = std::min(rows, game.screen_height - y);
     const int32_t first_column = std::max(0, -x);
     const int32_t end_column = std::min(side, game.screen_width - x);
+    const int32_t count = end_column - first_column;
+    if (count <= 0) return;
     for (int32_t r = first_row; r < end_row; ++r) {
-        const uint8_t* source = image.pixels + (size_t(r) * side + first_column) * 3;
+        const size_t source = size_t(r) * side + first_column;
         uint8_t* target = game.framebuffer + (size_t(y + r) * game.screen_width + x + first_column) * 4;
-        for (int32_t c = first_column; c < end_column; ++c, source += 3, target += 4) {
-            if (keyed && is_key_colour(source)) continue;
-            target[0] = source[0];
-            target[1] = source[1];
-            target[2] = source[2];
-            target[3] = 255;
+        if (image.framebuffer_words)
+            copy_words<keyed>(image.framebuffer_words + source, target, count);
+        else
+            copy_rgb<keyed>(image.pixels + source * 3, target, count);
+    }
+}
+
+// A cell-sized picture ready to be copied row by row.
+bool is_cell_picture(const image_slot& image)
+{
+    return image.framebuffer_words && image.width == 16 && image.height >= 16;
+}
+
+// The most cells a view can have (a 640 x 480 screen).
+constexpr int32_t max_view_cells = 40 * 30;
+
+// Finds the terrain picture of every view cell, column by column; false when
+// one of them is not a cell-sized picture, so that the pictures could overlap
+// and the order of drawing matters.
+bool gather_cell_pictures(int16_t* slots, int32_t columns, int32_t rows)
+{
+    bool all_cell_sized = true;
+    for (int32_t i = 0; i < columns; ++i) {
+        for (int32_t j = 0; j < rows; ++j) {
+            const uint8_t code =
+                game.world_planes[cell_index(game.camera_x + i, game.camera_y + j, game.camera_level)];
+            const int16_t slot = overworld_slot(code, game.camera_level);
+            slots[j * columns + i] = slot;
+            if (slot != no_picture && !is_cell_picture(game.image_table[slot])) all_cell_sized = false;
+        }
+    }
+    return all_cell_sized;
+}
+
+// Cell-sized pictures cannot overlap, so they are copied screen row by screen
+// row, which writes the framebuffer in the order it lies in memory.
+void copy_cells_by_screen_rows(const int16_t* slots, int32_t columns, int32_t rows)
+{
+    for (int32_t y = 0; y < 16 * rows; ++y) {
+        uint8_t* target = game.framebuffer + size_t(y) * game.screen_width * 4;
+        const int16_t* row_slots = slots + (y / 16) * columns;
+        for (int32_t i = 0; i < columns; ++i, target += 64) {
+            if (row_slots[i] == no_picture) continue;
+            std::memcpy(target, game.image_table[row_slots[i]].framebuffer_words + 16 * (y % 16), 64);
         }
     }
 }
@@ -48,6 +137,11 @@ void draw_terrain()
 {
     const int32_t columns = game.screen_width / 16;
     const int32_t rows = game.screen_height / 16;
+    int16_t slots[max_view_cells];
+    if (columns * rows <= max_view_cells && gather_cell_pictures(slots, columns, rows)) {
+        copy_cells_by_screen_rows(slots, columns, rows);
+        return;
+    }
     for (int32_t i = 0; i < columns; ++i) {
         for (int32_t j = 0; j < rows; ++j) {
             const uint8_t code =

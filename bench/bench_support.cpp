@@ -1,0 +1,20 @@
+#include "bench_support.h"
+
+#include <cstdlib>
+
+#include "platform/files.h"
+#include "platform/platform.h"
+#include "shell/program.h"
+
+void ensure_started()
+{
+    static bool started = false;
+    if (started) return;
+    started = true;
+    platform_settings settings;
+    settings.headless = true;
+    settings.no_sleep = true;
+    configure_platform(settings);
+    set_data_folder(TARNWICK_DATA);
+    if (!start_up()) std::abort();
+}
