@@ -11,10 +11,7 @@ void ensure_started()
     static bool started = false;
     if (started) return;
     started = true;
-    platform_settings settings;
-    settings.headless = true;
-    settings.no_sleep = true;
-    configure_platform(settings);
+    configure_platform({.headless = true, .no_sleep = true});
     set_data_folder(TARNWICK_DATA);
     if (!start_up()) std::abort();
 }

@@ -13,10 +13,7 @@ void start_small_world()
     static bool started = false;
     if (started) return;
     started = true;
-    platform_settings settings;
-    settings.headless = true;
-    settings.no_sleep = true;
-    configure_platform(settings);
+    configure_platform({.headless = true, .no_sleep = true});
     game.world_size = 64;
     game.plane_size = 64 * 64;
     game.screen_width = 640;

@@ -1,7 +1,6 @@
 #include "paint.h"
 
 #include <algorithm>
-#include <cstdlib>
 
 uint32_t noise_at(uint32_t seed, int x, int y)
 {
@@ -34,22 +33,7 @@ void fill_rect(canvas& picture, int x, int y, int w, int h, rgb colour)
 
 void draw_segment(canvas& picture, int x0, int y0, int x1, int y1, rgb colour)
 {
-    const int dx = std::abs(x1 - x0), dy = -std::abs(y1 - y0);
-    const int sx = x0 < x1 ? 1 : -1, sy = y0 < y1 ? 1 : -1;
-    int error = dx + dy;
-    for (;;) {
-        picture.set(x0, y0, colour);
-        if (x0 == x1 && y0 == y1) return;
-        const int twice = 2 * error;
-        if (twice >= dy) {
-            error += dy;
-            x0 += sx;
-        }
-        if (twice <= dx) {
-            error += dx;
-            y0 += sy;
-        }
-    }
+    trace_line(x0, y0, x1, y1, [&](int x, int y) { picture.set(x, y, colour); });
 }
 
 void fill_ellipse(canvas& picture, int cx, int cy, int rx, int ry, rgb colour)

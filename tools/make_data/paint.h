@@ -35,6 +35,27 @@ rgb shade(rgb colour, int delta);
 rgb mix(rgb a, rgb b, int t);
 
 void fill_rect(canvas& picture, int x, int y, int w, int h, rgb colour);
+// Bresenham's line from (x0, y0) to (x1, y1), both ends included, handing
+// every point to plot (so that callers can clip, wrap or blend).
+template <class plot_point> void trace_line(int x0, int y0, int x1, int y1, plot_point plot)
+{
+    const int dx = x1 > x0 ? x1 - x0 : x0 - x1, dy = -(y1 > y0 ? y1 - y0 : y0 - y1);
+    const int sx = x0 < x1 ? 1 : -1, sy = y0 < y1 ? 1 : -1;
+    int error = dx + dy;
+    for (;;) {
+        plot(x0, y0);
+        if (x0 == x1 && y0 == y1) return;
+        const int twice = 2 * error;
+        if (twice >= dy) {
+            error += dy;
+            x0 += sx;
+        }
+        if (twice <= dx) {
+            error += dx;
+            y0 += sy;
+        }
+    }
+}
 void draw_segment(canvas& picture, int x0, int y0, int x1, int y1, rgb colour);
 // Every pixel whose centre lies within the ellipse of centre (cx, cy) and radii rx, ry.
 void fill_ellipse(canvas& picture, int cx, int cy, int rx, int ry, rgb colour);

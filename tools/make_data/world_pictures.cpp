@@ -47,27 +47,6 @@ void tint_wrapped(canvas& picture, int x, int y, rgb colour, int t)
     tint(picture, wrap(x, picture.width), wrap(y, picture.height), colour, t);
 }
 
-// Bresenham's line, handing every pixel to plot (so lines can wrap or blend).
-template <class plot_pixel> void trace_line(int x0, int y0, int x1, int y1, plot_pixel plot)
-{
-    const int dx = std::abs(x1 - x0), dy = -std::abs(y1 - y0);
-    const int sx = x0 < x1 ? 1 : -1, sy = y0 < y1 ? 1 : -1;
-    int error = dx + dy;
-    for (;;) {
-        plot(x0, y0);
-        if (x0 == x1 && y0 == y1) return;
-        const int twice = 2 * error;
-        if (twice >= dy) {
-            error += dy;
-            x0 += sx;
-        }
-        if (twice <= dx) {
-            error += dx;
-            y0 += sy;
-        }
-    }
-}
-
 void line_wrapped(canvas& picture, int x0, int y0, int x1, int y1, rgb colour)
 {
     trace_line(x0, y0, x1, y1, [&](int x, int y) { set_wrapped(picture, x, y, colour); });
