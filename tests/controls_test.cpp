@@ -295,6 +295,35 @@ TEST_F(controls_test, overview_panel_shows_coarse_blocks_units_and_camera)
     EXPECT_EQ(drawn_pixel_count(), 4);
 }
 
+TEST_F(controls_test, overview_panel_at_the_screen_edges_keeps_its_visible_blocks)
+{
+    // A chequered coarse plane with two corners marked, the panel moved so
+    // that it sticks out of the screen on each side in turn.
+    for (int j = 0; j < 64; ++j)
+        for (int k = 0; k < 64; ++k) game.world_planes[cell_index(k, j, 10)] = (j + k) % 3 ? 10 : 19;
+    game.camera_x = 0;
+    game.camera_y = 0;
+    const int positions[][2] = {{518, 338}, {-10, 100}, {600, 100}, {300, -20}, {300, 450}, {-64, 0}, {0, 0}};
+    for (const auto& at : positions) {
+        game.overview_x = at[0];
+        game.overview_y = at[1];
+        begin_frame();
+        draw_overview_panel();
+        int inside = 0;
+        for (int j = 0; j < 64; ++j)
+            for (int k = 0; k < 64; ++k) {
+                const int x = at[0] + k, y = at[1] + j;
+                if (x < 0 || y < 0 || x >= 640 || y >= 480 || (k == 0 && j == 0)) continue;
+                inside += 1;
+                const bool open = (j + k) % 3 != 0;
+                ASSERT_TRUE(open ? pixel_is(x, y, 0, 128, 0) : pixel_is(x, y, 128, 128, 128))
+                    << "panel at " << at[0] << "," << at[1] << " block " << k << "," << j;
+            }
+        const bool camera_dot_inside = at[0] >= 0 && at[1] >= 0;
+        EXPECT_EQ(drawn_pixel_count(), inside + (camera_dot_inside ? 1 : 0)) << at[0] << "," << at[1];
+    }
+}
+
 TEST_F(controls_test, overview_panel_on_the_last_levels_draws_only_dots)
 {
     game.world_planes[cell_index(0, 0, 179)] = 10;

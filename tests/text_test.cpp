@@ -1,8 +1,10 @@
 #include <cstring>
 #include <set>
+#include <string>
 #include <utility>
 
 #include "draw/framebuffer.h"
+#include "draw/glyph_tables.h"
 #include "draw/text.h"
 #include "test_support.h"
 
@@ -114,4 +116,55 @@ TEST_F(text_test, characters_without_glyphs_draw_nothing)
     set_line("`");
     draw_text_small(20, 60, 255, 255, 255);
     EXPECT_EQ(drawn_pixel_count(), 0);
+}
+
+namespace {
+
+// Both fonts as their tables read, character by character of the grids:
+// the rule the drawing must keep, however it is done.
+std::set<std::pair<int, int>> reference_text(const std::string& text, int x, int y, bool large)
+{
+    std::set<std::pair<int, int>> lit;
+    int pen = x;
+    for (unsigned char c : text) {
+        if (large) {
+            if (const char* glyph = large_glyphs[c])
+                for (int row = 1; row <= 12; ++row)
+                    for (int column = 0; column < 8; ++column)
+                        if (glyph[row * large_glyph_row_length + column] != '0')
+                            lit.insert({pen + column, y - row});
+            pen += 8;
+        } else {
+            const char* glyph = small_glyphs[c < 128 ? c : 0];
+            const int width = glyph[0] - '0';
+            for (int row = 1; row <= 9; ++row)
+                for (int column = 0; column < width; ++column)
+                    if (glyph[row * small_glyph_row_length + column] != '0')
+                        lit.insert({pen + column, y - row + 2});
+            pen += width + 1;
+        }
+    }
+    std::set<std::pair<int, int>> on_screen;
+    for (const auto& p : lit)
+        if (p.first >= 0 && p.first < 640 && p.second >= 0 && p.second < 480) on_screen.insert(p);
+    return on_screen;
+}
+
+}  // namespace
+
+TEST_F(text_test, every_character_of_both_fonts_draws_as_its_table_reads)
+{
+    for (bool large : {false, true}) {
+        for (int first = 1; first < 256; first += 16) {
+            std::string text;
+            for (int c = first; c < first + 16 && c < 256; ++c) text += char(c);
+            for (const auto& [x, y] : {std::pair{5, 100}, std::pair{-3, 4}, std::pair{600, 478}}) {
+                std::memset(game.framebuffer, 0, size_t(640) * 480 * 4);
+                set_line(text.c_str());
+                large ? draw_text_large(x, y, 9, 8, 7) : draw_text_small(x, y, 9, 8, 7);
+                EXPECT_EQ(lit_pixels(), reference_text(text, x, y, large))
+                    << (large ? "large" : "small") << " from code " << first << " at " << x << "," << y;
+            }
+        }
+    }
 }

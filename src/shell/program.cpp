@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <cstdio>
+#include <cstring>
 #include <ctime>
 #include <filesystem>
 #include <fstream>
@@ -158,21 +159,45 @@ void draw_status_lines()
     draw_text_large(12, 32, 255, 255, 0);
 }
 
+namespace {
+
+// The 64 x 64 corner of a coarse plane: grey for mountainous blocks, green
+// for open ones. A panel wholly inside the framebuffer is written row by
+// row; one that reaches past an edge goes through the clipping put_pixel.
+void draw_coarse_blocks(int coarse_level)
+{
+    const bool inside = game.overview_x >= 0 && game.overview_y >= 0 &&
+                        game.overview_x + 64 <= game.screen_width &&
+                        game.overview_y + 64 <= game.screen_height;
+    const uint8_t grey[3] = {128, 128, 128}, green[3] = {0, 128, 0};
+    const uint32_t mountainous_word = framebuffer_word(grey), open_word = framebuffer_word(green);
+    for (int j = 0; j < 64; ++j) {
+        const uint8_t* row = game.world_planes + cell_index(0, j, coarse_level);
+        if (inside) {
+            uint8_t* target =
+                game.framebuffer + (size_t(game.overview_y + j) * game.screen_width + game.overview_x) * 4;
+            for (int k = 0; k < 64; ++k) {
+                if (row[k] == coarse_mountainous) std::memcpy(target + 4 * k, &mountainous_word, 4);
+                if (row[k] == coarse_open) std::memcpy(target + 4 * k, &open_word, 4);
+            }
+            continue;
+        }
+        for (int k = 0; k < 64; ++k) {
+            if (row[k] == coarse_mountainous)
+                put_pixel(game.overview_x + k, game.overview_y + j, 128, 128, 128);
+            if (row[k] == coarse_open) put_pixel(game.overview_x + k, game.overview_y + j, 0, 128, 0);
+        }
+    }
+}
+
+}  // namespace
+
 void draw_overview_panel()
 {
     // The coarse plane of the current level is level camera_level + 10; from
     // level_count - 10 upward there is none, and the panel shows only the dots.
     const int coarse_level = game.camera_level + 10;
-    if (coarse_level < game.level_count) {
-        for (int j = 0; j < 64; ++j) {
-            const uint8_t* row = game.world_planes + cell_index(0, j, coarse_level);
-            for (int k = 0; k < 64; ++k) {
-                if (row[k] == coarse_mountainous)
-                    put_pixel(game.overview_x + k, game.overview_y + j, 128, 128, 128);
-                if (row[k] == coarse_open) put_pixel(game.overview_x + k, game.overview_y + j, 0, 128, 0);
-            }
-        }
-    }
+    if (coarse_level < game.level_count) draw_coarse_blocks(coarse_level);
     for (int u = 0; u < game.unit_capacity; ++u) {
         const unit_record& unit = game.unit_table[u];
         if (unit.alive != 1 || unit.level != game.camera_level) continue;
