@@ -14,15 +14,14 @@
 
 namespace {
 
-bool is_key_colour(const uint8_t* pixel)
-{
-    return (pixel[0] == 255 && pixel[1] == 0 && pixel[2] == 246) ||
-           (pixel[0] == 0 && pixel[1] == 0 && pixel[2] == 0);
-}
-
-// The two colours the keyed blit leaves out, as framebuffer words.
+// The two colours the keyed blit leaves out: exactly these, nothing near them.
 constexpr uint8_t key_colour_rgb[3] = {255, 0, 246};
 constexpr uint8_t black_rgb[3] = {0, 0, 0};
+
+bool is_key_colour(const uint8_t* pixel)
+{
+    return std::memcmp(pixel, key_colour_rgb, 3) == 0 || std::memcmp(pixel, black_rgb, 3) == 0;
+}
 
 // Copies count picture pixels, as framebuffer words, to the framebuffer.
 // Rows of a whole cell are the common case and get a copy of fixed size.
@@ -35,7 +34,7 @@ template <bool keyed> void copy_words(const uint32_t* source, uint8_t* target, i
             std::memcpy(target, source, size_t(count) * 4);
     } else {
         const uint32_t key = framebuffer_word(key_colour_rgb), black = framebuffer_word(black_rgb);
-        auto unkeyed_or = [&](int32_t c, uint32_t behind) {
+        auto picture_or = [&](int32_t c, uint32_t behind) {
             return source[c] != key && source[c] != black ? source[c] : behind;
         };
         if (count == 16) {
@@ -43,13 +42,13 @@ template <bool keyed> void copy_words(const uint32_t* source, uint8_t* target, i
             // that could alias the picture and can be vectorised.
             uint32_t row[16];
             std::memcpy(row, target, sizeof row);
-            for (int32_t c = 0; c < 16; ++c) row[c] = unkeyed_or(c, row[c]);
+            for (int32_t c = 0; c < 16; ++c) row[c] = picture_or(c, row[c]);
             std::memcpy(target, row, sizeof row);
         } else {
             for (int32_t c = 0; c < count; ++c) {
                 uint32_t pixel;
                 std::memcpy(&pixel, target + 4 * c, 4);
-                pixel = unkeyed_or(c, pixel);
+                pixel = picture_or(c, pixel);
                 std::memcpy(target + 4 * c, &pixel, 4);
             }
         }
