@@ -87,6 +87,8 @@ std::vector<bmp_case> cases()
         {"negative width", bmp_file(-16, 16, counting_bytes(768)), false, slot_after::kept},
         {"negative height", bmp_file(16, -16, counting_bytes(768)), false, slot_after::kept},
         {"product overflows", bmp_file(65536, 65536, counting_bytes(12)), false, slot_after::kept},
+        {"product overflows 64 bits", bmp_file(0x7FFFFFFF, 0x7FFFFFFF, counting_bytes(12)), false, slot_after::kept},
+        {"largest picture that fits", bmp_file(1, 0x7FFFFFFF / 3, counting_bytes(12)), false, slot_after::emptied},
         {"more pixels than the file holds", bmp_file(10000, 10000, counting_bytes(12)), false,
          slot_after::emptied},
     };

@@ -21,9 +21,11 @@ int32_t read_int32(const uint8_t* bytes)
 int64_t pixel_bytes_of(int32_t width, int32_t height)
 {
     if (width < 0 || height < 0) return -1;
-    const int64_t bytes = int64_t(width) * int64_t(height) * 3;
-    if (bytes > std::numeric_limits<int32_t>::max()) return -1;
-    return bytes;
+    // The pixel count of two 31-bit sides always fits 64 bits; its three
+    // bytes a pixel may not, so the count is bounded first.
+    const int64_t pixels = int64_t(width) * int64_t(height);
+    if (pixels > std::numeric_limits<int32_t>::max() / 3) return -1;
+    return pixels * 3;
 }
 
 // Bytes left in the file after the header.
