@@ -11,7 +11,8 @@ Xvfb "$display" -screen 0 1600x1200x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
 trap 'kill "$program" "$xvfb" 2>/dev/null; rm -rf "$work"' EXIT
 export DISPLAY=$display
-for _ in $(seq 50); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
+# A cold machine (first Xvfb, first Mesa start) can take many seconds.
+for _ in $(seq 200); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
 xdotool getdisplaygeometry >/dev/null 2>&1 || fail "Xvfb did not start"
 
 work=$(mktemp -d)
@@ -20,7 +21,7 @@ cd "$work" || fail "no work folder"
 program=$!
 
 window=""
-for _ in $(seq 100); do
+for _ in $(seq 300); do
     window=$(xdotool search --onlyvisible --name '^TARNWICK$' 2>/dev/null | head -n 1)
     [ -n "$window" ] && break
     sleep 0.1
@@ -33,19 +34,24 @@ position=$(xdotool getwindowgeometry "$window" | sed -n 's/.*Position: \([0-9]*,
 [ "$position" = "0,0" ] || fail "window is at $position, not at the screen's top-left"
 
 # Start-up loads the default world after the window opens, pausing a second
-# once the map has been read; keys are sent after that. Keys go to the window
-# under the pointer; each is held long enough for a poll.
+# once the map has been read. Keys go to the window under the pointer; each
+# is held long enough for a poll, and Escape is pressed again until the
+# program has passed its start-up and ends (a slow machine may still be
+# loading when the first one arrives).
+press() {
+    xdotool keydown "$1"
+    sleep 0.3
+    xdotool keyup "$1"
+}
 sleep 2
 xdotool mousemove --window "$window" 640 480
-for key in Right Escape; do
-    xdotool keydown "$key"
-    sleep 0.3
-    xdotool keyup "$key"
-done
-
-for _ in $(seq 50); do
-    kill -0 "$program" 2>/dev/null || break
-    sleep 0.1
+press Right
+for _ in $(seq 20); do
+    press Escape
+    for _ in $(seq 10); do
+        kill -0 "$program" 2>/dev/null || break 2
+        sleep 0.1
+    done
 done
 kill -0 "$program" 2>/dev/null && fail "still running after Escape"
 wait "$program"
