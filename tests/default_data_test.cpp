@@ -106,8 +106,7 @@ TEST(default_data, the_generator_draws_the_same_world_every_time)
     scratch_folder again;
     ASSERT_EQ(std::system((std::string(MAKE_DATA_EXE) + " " + again.path().string()).c_str()), 0);
     std::set<std::string> files;
-    for (const image_entry& entry : image_manifest)
-        files.insert(std::string(entry.folder) + "/" + entry.name + ".bmp");
+    for (const image_entry& entry : image_manifest) files.insert(image_relative_path(entry));
     files.insert("map/8.overworld");
     for (const std::string& file : files)
         ASSERT_EQ(file_bytes(again.path() / file), file_bytes(std::filesystem::path(TARNWICK_DATA) / file))

@@ -90,7 +90,7 @@ TEST_F(image_sets_test, every_file_fills_the_slots_that_name_it)
 {
     scratch_folder data;
     for (const image_entry& entry : image_manifest) {
-        const std::string file = std::string(entry.folder) + "/" + entry.name + ".bmp";
+        const std::string file = image_relative_path(entry);
         const std::vector<uint8_t> c = colour_of(file);
         data.write(file, solid_bmp(4, 4, c[0], c[1], c[2]));
     }
@@ -100,8 +100,7 @@ TEST_F(image_sets_test, every_file_fills_the_slots_that_name_it)
         const image_slot& image = game.image_table[entry.slot];
         ASSERT_NE(image.pixels, nullptr) << entry.slot;
         EXPECT_EQ(image.width, 4);
-        EXPECT_EQ(std::vector<uint8_t>(image.pixels, image.pixels + 3),
-                  colour_of(std::string(entry.folder) + "/" + entry.name + ".bmp"))
+        EXPECT_EQ(std::vector<uint8_t>(image.pixels, image.pixels + 3), colour_of(image_relative_path(entry)))
             << "slot " << entry.slot;
     }
     // A file of two slots gives two copies of its own.

@@ -4,7 +4,6 @@
 #include <cstdlib>
 #include <limits>
 
-#include "shell/allocate.h"
 #include "shell/game_state.h"
 
 namespace {

@@ -9,9 +9,14 @@
 #include "platform/files.h"
 #include "shell/game_state.h"
 
+std::string image_relative_path(const image_entry& entry)
+{
+    return std::string(entry.folder) + "/" + entry.name + ".bmp";
+}
+
 std::string image_file_name(const image_entry& entry)
 {
-    return data_path(std::string(entry.folder) + "/" + entry.name + ".bmp");
+    return data_path(image_relative_path(entry));
 }
 
 void load_image_sets()

@@ -5,7 +5,9 @@
 #include "assets/image_manifest.h"
 #include "assets/image_slot.h"
 
-// The file of a manifest entry: folder/name.bmp in the data folder.
+// The file of a manifest entry inside any data folder: folder/name.bmp.
+std::string image_relative_path(const image_entry& entry);
+// The same file in the data folder in use.
 std::string image_file_name(const image_entry& entry);
 // Loads every picture of the manifest into image_table, in manifest order.
 void load_image_sets();

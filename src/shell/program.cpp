@@ -183,9 +183,10 @@ void draw_coarse_blocks(int coarse_level)
             continue;
         }
         for (int k = 0; k < 64; ++k) {
-            if (row[k] == coarse_mountainous)
-                put_pixel(game.overview_x + k, game.overview_y + j, 128, 128, 128);
-            if (row[k] == coarse_open) put_pixel(game.overview_x + k, game.overview_y + j, 0, 128, 0);
+            const uint8_t* colour = row[k] == coarse_mountainous ? grey
+                                    : row[k] == coarse_open      ? green
+                                                                 : nullptr;
+            if (colour) put_pixel(game.overview_x + k, game.overview_y + j, colour[0], colour[1], colour[2]);
         }
     }
 }

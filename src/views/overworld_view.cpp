@@ -100,17 +100,23 @@ bool is_cell_picture(const image_slot& image)
 // The most cells a view can have (a 640 x 480 screen).
 constexpr int32_t max_view_cells = 40 * 30;
 
-// Finds the terrain picture of every view cell, column by column; false when
-// one of them is not a cell-sized picture, so that the pictures could overlap
-// and the order of drawing matters.
+// The terrain picture of view cell (i, j), or no_picture.
+int16_t terrain_slot(int32_t i, int32_t j)
+{
+    const uint8_t code =
+        game.world_planes[cell_index(game.camera_x + i, game.camera_y + j, game.camera_level)];
+    return overworld_slot(code, game.camera_level);
+}
+
+// Finds the terrain picture of every view cell; false when one of them is
+// not a cell-sized picture, so that the pictures could overlap and the order
+// of drawing matters.
 bool gather_cell_pictures(int16_t* slots, int32_t columns, int32_t rows)
 {
     bool all_cell_sized = true;
-    for (int32_t i = 0; i < columns; ++i) {
-        for (int32_t j = 0; j < rows; ++j) {
-            const uint8_t code =
-                game.world_planes[cell_index(game.camera_x + i, game.camera_y + j, game.camera_level)];
-            const int16_t slot = overworld_slot(code, game.camera_level);
+    for (int32_t j = 0; j < rows; ++j) {
+        for (int32_t i = 0; i < columns; ++i) {
+            const int16_t slot = terrain_slot(i, j);
             slots[j * columns + i] = slot;
             if (slot != no_picture && !is_cell_picture(game.image_table[slot])) all_cell_sized = false;
         }
@@ -132,6 +138,8 @@ void copy_cells_by_screen_rows(const int16_t* slots, int32_t columns, int32_t ro
     }
 }
 
+// Column by column, each column bottom to top: the order that decides which
+// picture shows where pictures larger than a cell overlap.
 void draw_terrain()
 {
     const int32_t columns = game.screen_width / 16;
@@ -143,9 +151,7 @@ void draw_terrain()
     }
     for (int32_t i = 0; i < columns; ++i) {
         for (int32_t j = 0; j < rows; ++j) {
-            const uint8_t code =
-                game.world_planes[cell_index(game.camera_x + i, game.camera_y + j, game.camera_level)];
-            const int16_t slot = overworld_slot(code, game.camera_level);
+            const int16_t slot = terrain_slot(i, j);
             if (slot != no_picture) blit_image(16 * i, 16 * j, slot);
         }
     }

@@ -5,9 +5,8 @@
 #include <fstream>
 #include <set>
 #include <string>
-#include <utility>
 
-#include "assets/image_manifest.h"
+#include "assets/image_sets.h"
 #include "make_data.h"
 #include "shell/run_record.h"
 
@@ -29,15 +28,15 @@ std::vector<uint8_t> bottom_up_rgba(const canvas& picture)
     return rgba;
 }
 
-bool write_picture(const std::filesystem::path& root, const std::string& folder, const std::string& name)
+bool write_picture(const std::filesystem::path& root, const image_entry& entry)
 {
-    const canvas picture = draw_picture(folder, name);
+    const canvas picture = draw_picture(entry.folder, entry.name);
     if (picture.width % 4 != 0) {
-        std::fprintf(stderr, "make_data: %s/%s is %d wide; rows would need padding\n", folder.c_str(),
-                     name.c_str(), picture.width);
+        std::fprintf(stderr, "make_data: %s/%s is %d wide; rows would need padding\n", entry.folder,
+                     entry.name, picture.width);
         return false;
     }
-    const std::filesystem::path path = root / folder / (name + ".bmp");
+    const std::filesystem::path path = root / image_relative_path(entry);
     return write_bmp_file(path.string(), bottom_up_rgba(picture).data(), picture.width, picture.height);
 }
 
@@ -59,12 +58,12 @@ int main(int argc, char** argv)
     }
     const std::filesystem::path root = argv[1];
     std::error_code error;
-    std::set<std::pair<std::string, std::string>> written;
+    std::set<std::string> written;
     for (const image_entry& entry : image_manifest) {
-        if (!written.emplace(entry.folder, entry.name).second) continue;
+        if (!written.insert(image_relative_path(entry)).second) continue;
         std::filesystem::create_directories(root / entry.folder, error);
-        if (!write_picture(root, entry.folder, entry.name)) {
-            std::fprintf(stderr, "make_data: cannot write %s/%s.bmp\n", entry.folder, entry.name);
+        if (!write_picture(root, entry)) {
+            std::fprintf(stderr, "make_data: cannot write %s\n", image_relative_path(entry).c_str());
             return 1;
         }
     }
