@@ -31,7 +31,7 @@ struct path_search {
     int32_t current_node;  // node being expanded; the goal's node once found
     int32_t last_node;     // most recently created node
     int32_t first_open;    // no node below this number is open
-    uint8_t found;         // 1 reached, 3 start was the goal, 0 not reached
+    uint8_t found;         // 1 reached (and the path fits a unit's store), 3 start was the goal, 0 not
     uint8_t ready;         // 1 once a search has been set up
     int32_t first_step_x;  // first step of the last extracted path
     int32_t first_step_y;
@@ -48,6 +48,21 @@ struct path_search {
     int32_t* path_step;    // next entry to step to, counting down; no_path when none
     int32_t* path_goal_x;  // goal the unit asked for when its path was found
     int32_t* path_goal_y;
+
+    // Open nodes for the selection, by cost: a ring of buckets each an eighth
+    // of a cost unit wide, linked through the nodes. Every step costs at least
+    // 1.0 and less than the ring spans, so a new node never lands in the
+    // bucket being expanded and the ring never wraps onto itself.
+    int32_t* bucket_next;   // next node of the same bucket, by node
+    int32_t* bucket_head;   // first node of each bucket (valid where its bit is set)
+    uint64_t* bucket_bits;  // one bit per bucket that holds a node
+    uint64_t* ready_keys;   // the bucket being expanded, sorted, next node last
+    int32_t ready_count;    // entries left in ready_keys
+    int32_t open_count;     // open nodes in the buckets and in ready_keys
+    int32_t ready_bucket;   // ring index of the bucket ready_keys came from
+    // 1 = select by scanning every node (the plain reference the queue must
+    // match, kept for tests and benchmarks); 0 = select from open_queue.
+    uint8_t scan_selection;
 };
 
 // Allocates every array of the context (node arrays and marks for a whole level,
@@ -57,3 +72,20 @@ void create_path_search(path_search* search);
 void destroy_path_search(path_search* search);
 // Writes the eight neighbour directions with their step costs.
 void fill_neighbour_table(path_search* search);
+
+// Sets up a search of the pathfinder on one level inside a side x side window
+// centred on the start. Start and goal are clamped into the world, then into
+// the window's interior.
+void begin_search_centred(int32_t start_x, int32_t start_y, int32_t goal_x, int32_t goal_y, int32_t level,
+                          int32_t side);
+// The same with the window's first cell given (kept one cell further from the
+// world's far edges than the centred window).
+void begin_search_in_window(int32_t window_x, int32_t window_y, int32_t start_x, int32_t start_y, int32_t goal_x,
+                            int32_t goal_y, int32_t level, int32_t side);
+// Runs at most limit expansions of the search set up last; the outcome is in
+// found and current_node. A search on a level outside the stack finds nothing,
+// and so does one whose path would not fit a unit's store.
+void run_search(int32_t limit);
+// Copies the path ending at current_node into the unit's store (goal first)
+// and sets first_step_x, first_step_y. Meaningful after found became 1.
+void extract_path(int32_t unit);
