@@ -78,19 +78,25 @@ void reach_frame_30()
     wander_units();
 }
 
+// Arg 0: the program's pass (queue, searches shared by two threads); 1: the
+// plain form (scan, one unit after another); 2: the queue, one after another.
 void frame_30_pass(benchmark::State& state)
 {
     ensure_started();
-    use_selection(state);
+    const int64_t form = state.range(0);
+    game.pathfinder->scan_selection = form == 1 ? 1 : 0;
     for (auto _ : state) {
         state.PauseTiming();
         reach_frame_30();
         state.ResumeTiming();
-        advance_units();
+        if (form == 0)
+            advance_units();
+        else
+            advance_units_one_by_one();
     }
-    state.SetLabel(selection_name(state.range(0)));
+    state.SetLabel(form == 0 ? "queue, two threads" : form == 1 ? "scan, one thread" : "queue, one thread");
     game.pathfinder->scan_selection = 0;
 }
-BENCHMARK(frame_30_pass)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(frame_30_pass)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
 
 }  // namespace

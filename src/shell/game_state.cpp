@@ -31,6 +31,8 @@ void init_game_state()
     game.definition_table = allocate_table<definition_record>(game.definition_capacity);
     game.pathfinder = allocate_table<path_search>(1);
     create_path_search(game.pathfinder);
+    game.search_helper = allocate_table<path_search>(1);
+    create_search_helper(game.search_helper, game.pathfinder);
     load_image_sets();
     fill_tile_costs();
     build_trig_tables();
@@ -54,6 +56,8 @@ void free_game_state()
     release_table(game.unit_table);
     release_table(game.feature_list);
     release_table(game.definition_table);
+    if (game.search_helper) destroy_search_helper(game.search_helper);
+    release_table(game.search_helper);
     if (game.pathfinder) destroy_path_search(game.pathfinder);
     release_table(game.pathfinder);
     release_table(game.sine_table);

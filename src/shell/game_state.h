@@ -31,6 +31,7 @@ struct game_state {
     image_slot* image_table = nullptr;              // image_capacity pictures
     feature_record* feature_list = nullptr;         // feature_capacity start-up features
     path_search* pathfinder = nullptr;              // the one path-search context
+    path_search* search_helper = nullptr;           // a second one for the step pass's second thread
     float* sine_table = nullptr;                    // sin(i / 1000 degrees), trig_table_entries
     float* cosine_table = nullptr;                  // cos(i / 1000 degrees), trig_table_entries
     float tile_cost[256] = {};                      // cost of entering a cell, by tile code

@@ -3,8 +3,11 @@
 // Orders and the step passes that carry them out.
 
 // One step pass over every unit with an order: plan where needed, then take
-// one cell of the path.
+// one cell of the path. Its searches run on two threads when there are many.
 void advance_units();
+// The same pass taking each unit completely before the next, on one thread:
+// the plain form the staged pass must match.
+void advance_units_one_by_one();
 // The A key: a random destination for unit 1.
 void order_random_destination();
 // New random destinations for idle and arrived wanderers (units 2 on).

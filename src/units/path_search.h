@@ -49,17 +49,20 @@ struct path_search {
     int32_t* path_goal_x;  // goal the unit asked for when its path was found
     int32_t* path_goal_y;
 
-    // Open nodes for the selection, by cost: a ring of buckets each an eighth
-    // of a cost unit wide, linked through the nodes. Every step costs at least
-    // 1.0 and less than the ring spans, so a new node never lands in the
-    // bucket being expanded and the ring never wraps onto itself.
-    int32_t* bucket_next;   // next node of the same bucket, by node
-    int32_t* bucket_head;   // first node of each bucket (valid where its bit is set)
+    // Open nodes for the selection, by cost: a ring of buckets each 1/64 of a
+    // cost unit wide, linked through the nodes. Every step costs at least 1.0
+    // and less than the ring spans, so a new node never lands in the bucket
+    // being expanded and the ring never wraps onto itself.
+    int32_t* bucket_next;   // next node of the same bucket, by node; -1 ends a bucket
+    int32_t* bucket_head;   // first node of each bucket, -1 when empty
     uint64_t* bucket_bits;  // one bit per bucket that holds a node
-    uint64_t* ready_keys;   // the bucket being expanded, sorted, next node last
-    int32_t ready_count;    // entries left in ready_keys
+    uint64_t* bucket_summary;  // one bit per word of bucket_bits with a bit set
+    uint64_t* ready_keys;   // the bucket being expanded, cheapest first
+    int32_t ready_count;    // entries in ready_keys
+    int32_t ready_taken;    // entries of ready_keys already selected
     int32_t open_count;     // open nodes in the buckets and in ready_keys
     int32_t ready_bucket;   // ring index of the bucket ready_keys came from
+    uint8_t* window_cells;  // per window cell: may receive a node, corner-clear
     // 1 = select by scanning every node (the plain reference the queue must
     // match, kept for tests and benchmarks); 0 = select from open_queue.
     uint8_t scan_selection;
@@ -89,3 +92,20 @@ void run_search(int32_t limit);
 // Copies the path ending at current_node into the unit's store (goal first)
 // and sets first_step_x, first_step_y. Meaningful after found became 1.
 void extract_path(int32_t unit);
+
+// The same operations on a given context. The step pass searches for two
+// units at a time, the second in a helper context.
+void begin_search_centred_on(path_search& search, int32_t start_x, int32_t start_y, int32_t goal_x, int32_t goal_y,
+                             int32_t level, int32_t side);
+void begin_search_in_window_on(path_search& search, int32_t window_x, int32_t window_y, int32_t start_x,
+                               int32_t start_y, int32_t goal_x, int32_t goal_y, int32_t level, int32_t side);
+void run_search_on(path_search& search, int32_t limit);
+void extract_path_on(path_search& search, int32_t unit);
+// Sets first_step_x, first_step_y for the path ending at current_node
+// without storing the path.
+void find_first_step(path_search& search);
+
+// A helper context: its own nodes, window and queue, and the stored paths of
+// the shared context (each unit's store is written by one search at a time).
+void create_search_helper(path_search* helper, const path_search* shared);
+void destroy_search_helper(path_search* helper);
