@@ -42,7 +42,8 @@ search_outcome search_with(uint8_t scan, const search_case& c)
     if (c.centred)
         begin_search_centred(c.start_x, c.start_y, c.goal_x, c.goal_y, c.level, c.side);
     else
-        begin_search_in_window(c.window_x, c.window_y, c.start_x, c.start_y, c.goal_x, c.goal_y, c.level, c.side);
+        begin_search_in_window(c.window_x, c.window_y, c.start_x, c.start_y, c.goal_x, c.goal_y, c.level,
+                               c.side);
     run_search(c.limit);
     search_outcome o{s.found, s.current_node, s.last_node, 0, {}};
     for (int32_t k = 0; k <= s.last_node; ++k) o.expansions += s.node_state[k] == 9;
@@ -67,16 +68,18 @@ void expect_same_outcome(const search_case& c, int& reached)
     const search_outcome by_scan = search_with(1, c);
     const search_outcome by_queue = search_with(0, c);
     EXPECT_EQ(by_queue, by_scan) << "start " << c.start_x << "," << c.start_y << " goal " << c.goal_x << ","
-                                 << c.goal_y << " level " << c.level << " side " << c.side << " limit " << c.limit;
+                                 << c.goal_y << " level " << c.level << " side " << c.side << " limit "
+                                 << c.limit;
     reached += by_scan.found == 1;
 }
 
 // Terrain of every cost and kind: open ground, the corner-clear codes, dear
 // codes, and codes no search may enter.
 constexpr uint8_t terrain_palette[] = {
-    tile::plain, tile::plain, tile::plain, tile::forest, tile::forest, tile::hills, tile::floor,
-    tile::road,  14,          15,          16,           17,           tile::mountain, tile::mountain_high,
-    180,         tile::wall,  tile::empty, 4,            tile::plain,  tile::plain,
+    tile::plain,    tile::plain,         tile::plain, tile::forest, tile::forest, tile::hills,
+    tile::floor,    tile::road,          14,          15,           16,           17,
+    tile::mountain, tile::mountain_high, 180,         tile::wall,   tile::empty,  4,
+    tile::plain,    tile::plain,
 };
 
 class path_search_selection_test : public state_test {};
@@ -95,8 +98,9 @@ TEST_F(path_search_selection_test, random_terrain_gives_the_same_searches)
         for (int y = 0; y < 160; ++y)
             for (int x = 0; x < 160; ++x) {
                 const int pick = below(int(sizeof terrain_palette));
-                const uint8_t code = pick < int(sizeof terrain_palette) - 2 * clutter ? terrain_palette[pick % 6]
-                                                                                       : terrain_palette[pick];
+                const uint8_t code = pick < int(sizeof terrain_palette) - 2 * clutter
+                                         ? terrain_palette[pick % 6]
+                                         : terrain_palette[pick];
                 game.world_planes[cell_index(origin + x, origin + y, level)] = code;
             }
         for (int k = 0; k < 25; ++k) {

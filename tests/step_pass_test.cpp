@@ -22,10 +22,11 @@ std::vector<int64_t> observable_state()
     for (int32_t u = 0; u < game.unit_capacity; ++u) {
         const unit_record& unit = game.unit_table[u];
         for (const int64_t field :
-             {int64_t(unit.alive), int64_t(unit.x), int64_t(unit.y), int64_t(unit.level), int64_t(unit.target_x),
-              int64_t(unit.target_y), int64_t(unit.waypoint_x), int64_t(unit.waypoint_y), int64_t(unit.next_x),
-              int64_t(unit.next_y), int64_t(unit.has_order), int64_t(unit.move_phase), int64_t(s.path_length[u]),
-              int64_t(s.path_step[u]), int64_t(s.path_goal_x[u]), int64_t(s.path_goal_y[u])})
+             {int64_t(unit.alive), int64_t(unit.x), int64_t(unit.y), int64_t(unit.level),
+              int64_t(unit.target_x), int64_t(unit.target_y), int64_t(unit.waypoint_x),
+              int64_t(unit.waypoint_y), int64_t(unit.next_x), int64_t(unit.next_y), int64_t(unit.has_order),
+              int64_t(unit.move_phase), int64_t(s.path_length[u]), int64_t(s.path_step[u]),
+              int64_t(s.path_goal_x[u]), int64_t(s.path_goal_y[u])})
             state.push_back(field);
         for (int32_t k = 0; k < s.path_length[u]; ++k) {
             state.push_back(s.path_x[size_t(u) * path_store_capacity + k]);
@@ -77,7 +78,8 @@ TEST_F(step_pass_test, shared_searches_leave_what_the_one_by_one_pass_leaves)
     for (size_t pass = 0; pass < plain.size(); ++pass) {
         ASSERT_EQ(plain[pass].size(), shared[pass].size()) << "after the pass of frame " << pass * 10;
         for (size_t i = 0; i < plain[pass].size(); ++i)
-            ASSERT_EQ(plain[pass][i], shared[pass][i]) << "entry " << i << " after the pass of frame " << pass * 10;
+            ASSERT_EQ(plain[pass][i], shared[pass][i])
+                << "entry " << i << " after the pass of frame " << pass * 10;
     }
 }
 

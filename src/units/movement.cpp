@@ -14,10 +14,10 @@
 
 namespace {
 
-constexpr int32_t block_side = 16;      // cells per coarse block along each axis
-constexpr int32_t search_side = 64;     // window side of both searches
+constexpr int32_t block_side = 16;       // cells per coarse block along each axis
+constexpr int32_t search_side = 64;      // window side of both searches
 constexpr int32_t waypoint_tries = 220;  // draws for a waypoint off the mountains
-constexpr int32_t coarse_offset = 10;   // coarse map of level k is level k + 10
+constexpr int32_t coarse_offset = 10;    // coarse map of level k is level k + 10
 
 // A destination anywhere but the outer ring of a 1024-cell level.
 uint16_t random_destination()
@@ -100,8 +100,8 @@ coarse_outcome search_coarse_step(path_search& search, const unit_record& unit)
     if (!has_coarse_map(unit)) return {false, 0, 0};
     unit_record coarse{};
     describe_coarse_search(unit, coarse);
-    begin_search_in_window_on(search, 0, 0, coarse.x, coarse.y, coarse.target_x, coarse.target_y, coarse.level,
-                              search_side);
+    begin_search_in_window_on(search, 0, 0, coarse.x, coarse.y, coarse.target_x, coarse.target_y,
+                              coarse.level, search_side);
     run_search_on(search, search_side * search_side);
     if (search.found != 1) return {false, 0, 0};
     find_first_step(search);
@@ -254,8 +254,8 @@ void plan_coarse_step(int32_t u)
     unit_record& scratch = game.unit_table[scratch_unit];
     scratch.alive = 1;
     describe_coarse_search(unit, scratch);
-    const bool found = has_coarse_map(unit) &&
-                       plan_in_window(scratch_unit, scratch.target_x, scratch.target_y, search_side, 0, 0) == 1;
+    const bool found = has_coarse_map(unit) && plan_in_window(scratch_unit, scratch.target_x,
+                                                              scratch.target_y, search_side, 0, 0) == 1;
     follow_coarse_outcome(u, {found, scratch.next_x, scratch.next_y});
     scratch.alive = 0;
 }
@@ -330,8 +330,9 @@ void advance_units()
         lists.walkers.push_back(u);
         searches += game.pathfinder->path_step[u] == no_path;
     }
-    share_out(int32_t(lists.walkers.size()), searches,
-              [&](path_search& search, int32_t i) { step_towards_waypoint(search, lists.walkers[size_t(i)]); });
+    share_out(int32_t(lists.walkers.size()), searches, [&](path_search& search, int32_t i) {
+        step_towards_waypoint(search, lists.walkers[size_t(i)]);
+    });
 }
 
 void issue_move_order(int32_t u, int32_t x, int32_t y)

@@ -1,24 +1,15 @@
 #include "units/path_search.h"
 
 #include <algorithm>
-#include <array>
-#include <bit>
 #include <cstring>
-#include <functional>
 
 #include "shell/allocate.h"
 #include "shell/game_state.h"
+#include "units/search_queue.h"
+#include "units/search_steps.h"
 #include "world/tile_codes.h"
 
 namespace {
-
-// Neighbours in the order a node examines them; odd directions are diagonals.
-// The diagonal cost is the float nearest 1.4142 (not the square root of two).
-constexpr int32_t neighbour_dx[8] = {0, 1, 1, 1, 0, -1, -1, -1};
-constexpr int32_t neighbour_dy[8] = {1, 1, 0, -1, -1, -1, 0, 1};
-constexpr float diagonal_cost = std::bit_cast<float>(0x3FB50481u);
-constexpr float neighbour_cost[8] = {1.0f, diagonal_cost, 1.0f, diagonal_cost,
-                                     1.0f, diagonal_cost, 1.0f, diagonal_cost};
 
 // The largest cost the scan selection starts from: no reachable cost comes near
 // it (a 64 x 64 window's dearest path costs about 1.5 million).
@@ -26,18 +17,6 @@ float selection_ceiling()
 {
     return float(2 * game.world_size * game.world_size);
 }
-
-constexpr std::array<bool, 256> enterable_codes = [] {
-    std::array<bool, 256> codes{};
-    for (int c = 0; c < 256; ++c) codes[c] = !is_unenterable(uint8_t(c));
-    return codes;
-}();
-
-constexpr std::array<bool, 256> corner_clear_codes = [] {
-    std::array<bool, 256> codes{};
-    for (int c = 0; c < 256; ++c) codes[c] = is_corner_clear(uint8_t(c));
-    return codes;
-}();
 
 bool search_level_in_stack(const path_search& s)
 {
@@ -59,10 +38,9 @@ int32_t clamped(int32_t value, int32_t low, int32_t high)
     return value < low ? low : value > high ? high : value;
 }
 
-void clear_buckets(path_search& s);
-
-// Steps 2 and 4 to 8 of a set-up, shared by both windows: the window's first
-// cell is already chosen.
+// The rest of a set-up, shared by both windows once the window's first cell is
+// chosen: start and goal pulled into its interior, the marks cleared and the
+// border marked, node 0 on the start.
 void prepare_window(path_search& s, int32_t start_x, int32_t start_y, int32_t goal_x, int32_t goal_y)
 {
     const int32_t side = s.window_side;
@@ -105,30 +83,6 @@ int32_t usable_side(int32_t side)
     return clamped(side, 3, game.world_size);
 }
 
-// Cells from the node back to the first step, counted up to one past what a
-// unit's store holds.
-int32_t path_cells(const path_search& s, int32_t node)
-{
-    int32_t cells = 1;
-    while (s.node_parent[node] != 0 && cells <= path_store_capacity) {
-        node = s.node_parent[node];
-        ++cells;
-    }
-    return cells;
-}
-
-// The goal was selected: found, unless its path is longer than a unit's store
-// holds, which the search refuses rather than cut.
-void reach_goal(path_search& s)
-{
-    s.found = path_cells(s, s.current_node) <= path_store_capacity ? 1 : 0;
-}
-
-bool current_is_goal(const path_search& s)
-{
-    return s.node_x[s.current_node] == s.goal_x && s.node_y[s.current_node] == s.goal_y;
-}
-
 void close_current(path_search& s)
 {
     const int32_t n = s.current_node;
@@ -136,8 +90,9 @@ void close_current(path_search& s)
     mark_of(s, s.node_x[n], s.node_y[n]) = 9;
 }
 
-// ---- The reference: the search exactly as first written, selecting by a
-// scan over every node at every expansion.
+// The plain reference: every expansion examines the neighbours straight from
+// the level and the marks, and the next node is picked by a scan over every
+// node. The program's selection must pick exactly the same nodes.
 
 void add_node_plainly(path_search& s, int32_t d)
 {
@@ -197,311 +152,6 @@ void run_by_scan(path_search& s, int32_t limit)
     }
 }
 
-// ---- The production search: the same expansions, reading cells through
-// precomputed offsets, and selecting from a bucket ring. Buckets hold nodes of
-// nearby costs; the bucket due next is sorted as a whole, and its nodes are
-// then taken cheapest first, the newest first among equal costs.
-
-constexpr int32_t bucket_count = 32768;
-constexpr float buckets_per_cost = 64.0f;
-constexpr int32_t bucket_words = bucket_count / 64;
-constexpr int32_t summary_words = bucket_words / 64;
-
-// Every step costs its direction (1.0 or more) plus the entered cell's cost,
-// which must be neither negative nor as much as the ring spans.
-constexpr bool step_costs_fit_ring()
-{
-    for (const tile_code_info& info : tile_codes)
-        if (!is_unenterable(info.code) && !(info.cost >= 0.0f && info.cost + 2.0f < bucket_count / buckets_per_cost))
-            return false;
-    return true;
-}
-static_assert(step_costs_fit_ring());
-
-int32_t bucket_of(float cost)
-{
-    return int32_t(cost * buckets_per_cost) & (bucket_count - 1);
-}
-
-// Keys order by cost, then by the newest node: positive floats compare like
-// their bit patterns, and the complement of the node number puts the highest
-// number first among equal costs.
-uint64_t queue_key(float cost, int32_t node)
-{
-    return (uint64_t(std::bit_cast<uint32_t>(cost)) << 32) | uint32_t(~uint32_t(node));
-}
-
-int32_t queue_node(uint64_t key)
-{
-    return int32_t(~uint32_t(key));
-}
-
-// Empties the buckets the last search left filled; an empty bucket's head is -1.
-void clear_buckets(path_search& s)
-{
-    for (int32_t v = 0; v < summary_words; ++v) {
-        for (uint64_t summary = s.bucket_summary[v]; summary != 0; summary &= summary - 1) {
-            const int32_t w = (v << 6) + std::countr_zero(summary);
-            for (uint64_t word = s.bucket_bits[w]; word != 0; word &= word - 1)
-                s.bucket_head[(w << 6) + std::countr_zero(word)] = -1;
-            s.bucket_bits[w] = 0;
-        }
-        s.bucket_summary[v] = 0;
-    }
-    s.ready_count = 0;
-    s.ready_taken = 0;
-    s.open_count = 0;
-    s.ready_bucket = bucket_of(s.node_cost[0]);
-}
-
-void mark_bucket_empty(path_search& s, int32_t b)
-{
-    uint64_t& word = s.bucket_bits[b >> 6];
-    word &= ~(uint64_t(1) << (b & 63));
-    if (word == 0) s.bucket_summary[b >> 12] &= ~(uint64_t(1) << ((b >> 6) & 63));
-}
-
-// The first filled word of bucket bits at or after word w, going round the
-// ring, found through the summary (one bit per word that has a bit set).
-int32_t next_filled_word(const path_search& s, int32_t w)
-{
-    int32_t v = w >> 6;
-    uint64_t summary = s.bucket_summary[v] & (~uint64_t(0) << (w & 63));
-    for (int32_t seen = 0; summary == 0 && seen < summary_words; ++seen) {
-        v = (v + 1) & (summary_words - 1);
-        summary = s.bucket_summary[v];
-    }
-    return (v << 6) + std::countr_zero(summary);
-}
-
-// The first bucket after the last one taken that holds a node. The open
-// costs span less than the ring, so the first one found going round is the
-// cheapest.
-int32_t next_filled_bucket(const path_search& s)
-{
-    const int32_t from = (s.ready_bucket + 1) & (bucket_count - 1);
-    const uint64_t rest = s.bucket_bits[from >> 6] & (~uint64_t(0) << (from & 63));
-    if (rest != 0) return (from & ~63) + std::countr_zero(rest);
-    const int32_t w = next_filled_word(s, ((from >> 6) + 1) & (bucket_words - 1));
-    return (w << 6) + std::countr_zero(s.bucket_bits[w]);
-}
-
-// Moves the next bucket into ready_keys, cheapest first. A bucket lists its
-// nodes newest first, which is already the order among equal costs, so most
-// buckets, holding one cost only, need no sorting.
-void take_next_bucket(path_search& s)
-{
-    const int32_t b = next_filled_bucket(s);
-    mark_bucket_empty(s, b);
-    s.ready_bucket = b;
-    uint64_t* keys = s.ready_keys;
-    int32_t count = 0;
-    bool in_order = true;
-    for (int32_t n = s.bucket_head[b]; n >= 0; n = s.bucket_next[n]) {
-        keys[count] = queue_key(s.node_cost[n], n);
-        in_order &= count == 0 || keys[count - 1] < keys[count];
-        ++count;
-    }
-    s.bucket_head[b] = -1;
-    if (!in_order) std::sort(keys, keys + count);
-    s.ready_count = count;
-    s.ready_taken = 0;
-}
-
-int32_t pop_open(path_search& s)
-{
-    if (s.ready_taken == s.ready_count) take_next_bucket(s);
-    s.open_count -= 1;
-    return queue_node(s.ready_keys[s.ready_taken++]);
-}
-
-// The production expansion reads one byte per window cell, made from the
-// level's codes and the window's marks when a run begins.
-constexpr uint8_t cell_free = 1;          // may still receive a node
-constexpr uint8_t cell_corner_clear = 2;  // a diagonal step may pass beside it
-
-// Eight cells at a time: each byte of a 64-bit word is one cell, and the
-// tests below work on all eight bytes at once without carries between them.
-constexpr uint64_t every_byte(uint8_t value)
-{
-    return 0x0101010101010101ull * value;
-}
-constexpr uint64_t low_seven = every_byte(0x7f), high_bit = every_byte(0x80);
-
-// 0x80 in each byte that is zero.
-constexpr uint64_t zero_bytes(uint64_t v)
-{
-    return ~(((v & low_seven) + low_seven) | v) & high_bit;
-}
-
-constexpr uint64_t bytes_equal(uint64_t v, uint8_t value)
-{
-    return zero_bytes(v ^ every_byte(value));
-}
-
-// 0x80 in each byte above 5 (the codes up to 5 are never entered).
-constexpr uint64_t bytes_above_five(uint64_t v)
-{
-    return (((v & low_seven) + every_byte(0x80 - 6)) | v) & high_bit;
-}
-
-constexpr uint64_t window_cells_of(uint64_t codes, uint64_t marks)
-{
-    const uint64_t free = bytes_above_five(codes) & ~bytes_equal(codes, tile::wall) & zero_bytes(marks);
-    const uint64_t corner_clear = bytes_equal(codes, tile::plain) | bytes_equal(codes, tile::forest) |
-                                  bytes_equal(codes, tile::hills) | bytes_equal(codes, tile::floor);
-    static_assert(cell_free == 1 && cell_corner_clear == 2);
-    return (free >> 7) | (corner_clear >> 6);
-}
-
-constexpr uint8_t window_cell_of(uint8_t code, uint8_t mark)
-{
-    return uint8_t((enterable_codes[code] && mark == 0 ? cell_free : 0) |
-                   (corner_clear_codes[code] ? cell_corner_clear : 0));
-}
-
-// The eight-at-a-time form agrees with the one-cell form for every code and mark.
-static_assert([] {
-    for (int c = 0; c < 256; ++c)
-        for (const uint8_t m : {0, 1, 9})
-            if (window_cells_of(every_byte(uint8_t(c)), every_byte(m)) != every_byte(window_cell_of(uint8_t(c), m)))
-                return false;
-    return true;
-}());
-
-void gather_row(const uint8_t* codes, const uint8_t* marks, uint8_t* cells, int32_t side)
-{
-    int32_t i = 0;
-    for (; i + 8 <= side; i += 8) {
-        uint64_t code_word, mark_word;
-        std::memcpy(&code_word, codes + i, 8);
-        std::memcpy(&mark_word, marks + i, 8);
-        const uint64_t cell_word = window_cells_of(code_word, mark_word);
-        std::memcpy(cells + i, &cell_word, 8);
-    }
-    for (; i < side; ++i) cells[i] = window_cell_of(codes[i], marks[i]);
-}
-
-void gather_window_cells(path_search& s)
-{
-    const int32_t side = s.window_side;
-    for (int32_t j = 0; j < side; ++j)
-        gather_row(game.world_planes + cell_index(s.window_x, s.window_y + j, s.search_level),
-                   s.window_mark + j * side, s.window_cells + j * side, side);
-}
-
-// One expansion, with the search's counters and table pointers copied into
-// locals: the byte stores into marks and states may alias anything as far as
-// the compiler knows, and would otherwise make it reload every field of the
-// context after each of them.
-struct expansion {
-    int16_t* node_x;
-    int16_t* node_y;
-    int32_t* node_parent;
-    uint8_t* node_state;
-    float* node_cost;
-    int32_t* bucket_next;
-    int32_t* bucket_head;
-    uint64_t* bucket_bits;
-    uint64_t* bucket_summary;
-    const float* tile_cost;
-    int64_t row;           // cells per row of the level
-    int32_t side;          // cells per row of the window
-    const uint8_t* code;   // the expanded node's cell in the level
-    uint8_t* mark;         // its mark
-    uint8_t* cell;         // and its window cell
-    int32_t parent, cx, cy;
-    float cost;
-    int32_t last_node;
-    int32_t open_count;
-
-    // Neighbour d, known when compiled, becomes the next node if it is free
-    // and, for a diagonal, both cells beside the step are corner-clear.
-    template <int d> void consider(bool side_cells_clear)
-    {
-        constexpr int32_t dx = neighbour_dx[d], dy = neighbour_dy[d];
-        uint8_t& neighbour = cell[dy * side + dx];
-        if (!(side_cells_clear & (neighbour & cell_free))) return;
-        neighbour &= uint8_t(~cell_free);
-        mark[dy * side + dx] = 1;
-        const int32_t n = ++last_node;
-        const float new_cost = (neighbour_cost[d] + cost) + tile_cost[code[dy * row + dx]];
-        node_x[n] = int16_t(cx + dx);
-        node_y[n] = int16_t(cy + dy);
-        node_parent[n] = parent;
-        node_state[n] = 0;
-        node_cost[n] = new_cost;
-        const int32_t b = bucket_of(new_cost);
-        bucket_next[n] = bucket_head[b];
-        bucket_head[b] = n;
-        bucket_bits[b >> 6] |= uint64_t(1) << (b & 63);
-        bucket_summary[b >> 12] |= uint64_t(1) << ((b >> 6) & 63);
-        open_count += 1;
-    }
-};
-
-// Examines the neighbours of the current node in direction order.
-void expand_into_queue(path_search& s)
-{
-    const int32_t parent = s.current_node;
-    const int32_t cx = s.node_x[parent];
-    const int32_t cy = s.node_y[parent];
-    const int32_t w = (cy - s.window_y) * s.window_side + (cx - s.window_x);
-    expansion e{s.node_x,
-                s.node_y,
-                s.node_parent,
-                s.node_state,
-                s.node_cost,
-                s.bucket_next,
-                s.bucket_head,
-                s.bucket_bits,
-                s.bucket_summary,
-                game.tile_cost,
-                game.world_size,
-                s.window_side,
-                game.world_planes + cell_index(cx, cy, s.search_level),
-                s.window_mark + w,
-                s.window_cells + w,
-                parent,
-                cx,
-                cy,
-                s.node_cost[parent],
-                s.last_node,
-                s.open_count};
-    const bool east = e.cell[1] & cell_corner_clear, west = e.cell[-1] & cell_corner_clear;
-    const bool north = e.cell[e.side] & cell_corner_clear, south = e.cell[-e.side] & cell_corner_clear;
-    e.consider<0>(true);
-    e.consider<1>(east & north);
-    e.consider<2>(true);
-    e.consider<3>(east & south);
-    e.consider<4>(true);
-    e.consider<5>(west & south);
-    e.consider<6>(true);
-    e.consider<7>(west & north);
-    s.last_node = e.last_node;
-    s.open_count = e.open_count;
-    // Expanded: the node's cell can never receive a node again.
-    e.cell[0] &= uint8_t(~cell_free);
-    e.mark[0] = 9;
-    s.node_state[parent] = 9;
-}
-
-void run_by_queue(path_search& s, int32_t limit)
-{
-    gather_window_cells(s);
-    for (int32_t i = 0; i < limit; ++i) {
-        expand_into_queue(s);
-        // With nothing open the scan would settle on the last node, already
-        // expanded, and every further expansion would create nothing.
-        if (s.open_count == 0) {
-            s.current_node = s.last_node;
-            return;
-        }
-        s.current_node = pop_open(s);
-        if (current_is_goal(s)) return reach_goal(s);
-    }
-}
-
 }  // namespace
 
 void fill_neighbour_table(path_search* search)
@@ -526,13 +176,7 @@ void allocate_search_tables(path_search* search)
     search->node_state = allocate_table<uint8_t>(level_cells);
     search->node_cost = allocate_table<float>(level_cells);
     search->window_mark = allocate_table<uint8_t>(level_cells);
-    search->bucket_next = allocate_table<int32_t>(level_cells);
-    search->bucket_head = allocate_table<int32_t>(bucket_count);
-    std::fill(search->bucket_head, search->bucket_head + bucket_count, -1);
-    search->bucket_bits = allocate_table<uint64_t>(bucket_words);
-    search->bucket_summary = allocate_table<uint64_t>(summary_words);
-    search->ready_keys = allocate_table<uint64_t>(level_cells);
-    search->window_cells = allocate_table<uint8_t>(level_cells);
+    allocate_queue_tables(search, level_cells);
     fill_neighbour_table(search);
     search->ready = 0;
 }
@@ -545,12 +189,7 @@ void release_search_tables(path_search* search)
     release_table(search->node_state);
     release_table(search->node_cost);
     release_table(search->window_mark);
-    release_table(search->bucket_next);
-    release_table(search->bucket_head);
-    release_table(search->bucket_bits);
-    release_table(search->bucket_summary);
-    release_table(search->ready_keys);
-    release_table(search->window_cells);
+    release_queue_tables(search);
 }
 
 void set_up_inputs(path_search& s, int32_t& start_x, int32_t& start_y, int32_t& goal_x, int32_t& goal_y,
@@ -616,8 +255,8 @@ void begin_search_centred_on(path_search& s, int32_t start_x, int32_t start_y, i
     prepare_window(s, start_x, start_y, goal_x, goal_y);
 }
 
-void begin_search_in_window_on(path_search& s, int32_t window_x, int32_t window_y, int32_t start_x, int32_t start_y,
-                               int32_t goal_x, int32_t goal_y, int32_t level, int32_t side)
+void begin_search_in_window_on(path_search& s, int32_t window_x, int32_t window_y, int32_t start_x,
+                               int32_t start_y, int32_t goal_x, int32_t goal_y, int32_t level, int32_t side)
 {
     set_up_inputs(s, start_x, start_y, goal_x, goal_y, level, side);
     const int32_t far_limit = game.world_size - 1 - s.window_side;
@@ -649,7 +288,8 @@ void run_search_on(path_search& s, int32_t limit)
 void find_first_step(path_search& s)
 {
     int32_t n = s.current_node;
-    for (int32_t cells = 1; s.node_parent[n] != 0 && cells < path_store_capacity; ++cells) n = s.node_parent[n];
+    for (int32_t cells = 1; s.node_parent[n] != 0 && cells < path_store_capacity; ++cells)
+        n = s.node_parent[n];
     s.first_step_x = s.node_x[n];
     s.first_step_y = s.node_y[n];
 }
@@ -682,10 +322,11 @@ void begin_search_centred(int32_t start_x, int32_t start_y, int32_t goal_x, int3
     begin_search_centred_on(*game.pathfinder, start_x, start_y, goal_x, goal_y, level, side);
 }
 
-void begin_search_in_window(int32_t window_x, int32_t window_y, int32_t start_x, int32_t start_y, int32_t goal_x,
-                            int32_t goal_y, int32_t level, int32_t side)
+void begin_search_in_window(int32_t window_x, int32_t window_y, int32_t start_x, int32_t start_y,
+                            int32_t goal_x, int32_t goal_y, int32_t level, int32_t side)
 {
-    begin_search_in_window_on(*game.pathfinder, window_x, window_y, start_x, start_y, goal_x, goal_y, level, side);
+    begin_search_in_window_on(*game.pathfinder, window_x, window_y, start_x, start_y, goal_x, goal_y, level,
+                              side);
 }
 
 void run_search(int32_t limit)

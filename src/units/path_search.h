@@ -53,16 +53,16 @@ struct path_search {
     // cost unit wide, linked through the nodes. Every step costs at least 1.0
     // and less than the ring spans, so a new node never lands in the bucket
     // being expanded and the ring never wraps onto itself.
-    int32_t* bucket_next;   // next node of the same bucket, by node; -1 ends a bucket
-    int32_t* bucket_head;   // first node of each bucket, -1 when empty
-    uint64_t* bucket_bits;  // one bit per bucket that holds a node
+    int32_t* bucket_next;      // next node of the same bucket, by node; -1 ends a bucket
+    int32_t* bucket_head;      // first node of each bucket, -1 when empty
+    uint64_t* bucket_bits;     // one bit per bucket that holds a node
     uint64_t* bucket_summary;  // one bit per word of bucket_bits with a bit set
-    uint64_t* ready_keys;   // the bucket being expanded, cheapest first
-    int32_t ready_count;    // entries in ready_keys
-    int32_t ready_taken;    // entries of ready_keys already selected
-    int32_t open_count;     // open nodes in the buckets and in ready_keys
-    int32_t ready_bucket;   // ring index of the bucket ready_keys came from
-    uint8_t* window_cells;  // per window cell: may receive a node, corner-clear
+    uint64_t* ready_keys;      // the bucket being expanded, cheapest first
+    int32_t ready_count;       // entries in ready_keys
+    int32_t ready_taken;       // entries of ready_keys already selected
+    int32_t open_count;        // open nodes in the buckets and in ready_keys
+    int32_t ready_bucket;      // ring index of the bucket ready_keys came from
+    uint8_t* window_cells;     // per window cell: may receive a node, corner-clear
     // 1 = select by scanning every node (the plain reference the queue must
     // match, kept for tests and benchmarks); 0 = select from open_queue.
     uint8_t scan_selection;
@@ -83,8 +83,8 @@ void begin_search_centred(int32_t start_x, int32_t start_y, int32_t goal_x, int3
                           int32_t side);
 // The same with the window's first cell given (kept one cell further from the
 // world's far edges than the centred window).
-void begin_search_in_window(int32_t window_x, int32_t window_y, int32_t start_x, int32_t start_y, int32_t goal_x,
-                            int32_t goal_y, int32_t level, int32_t side);
+void begin_search_in_window(int32_t window_x, int32_t window_y, int32_t start_x, int32_t start_y,
+                            int32_t goal_x, int32_t goal_y, int32_t level, int32_t side);
 // Runs at most limit expansions of the search set up last; the outcome is in
 // found and current_node. A search on a level outside the stack finds nothing,
 // and so does one whose path would not fit a unit's store.
@@ -95,8 +95,8 @@ void extract_path(int32_t unit);
 
 // The same operations on a given context. The step pass searches for two
 // units at a time, the second in a helper context.
-void begin_search_centred_on(path_search& search, int32_t start_x, int32_t start_y, int32_t goal_x, int32_t goal_y,
-                             int32_t level, int32_t side);
+void begin_search_centred_on(path_search& search, int32_t start_x, int32_t start_y, int32_t goal_x,
+                             int32_t goal_y, int32_t level, int32_t side);
 void begin_search_in_window_on(path_search& search, int32_t window_x, int32_t window_y, int32_t start_x,
                                int32_t start_y, int32_t goal_x, int32_t goal_y, int32_t level, int32_t side);
 void run_search_on(path_search& search, int32_t limit);
