@@ -30,7 +30,7 @@ struct path_search {
     // Progress and outcome.
     int32_t current_node;  // node being expanded; the goal's node once found
     int32_t last_node;     // most recently created node
-    int32_t first_open;    // no node below this number is open
+    int32_t first_open;    // no node below this number is open (kept by the scan selection)
     uint8_t found;         // 1 reached (and the path fits a unit's store), 3 start was the goal, 0 not
     uint8_t ready;         // 1 once a search has been set up
     int32_t first_step_x;  // first step of the last extracted path

@@ -105,10 +105,10 @@ void take_next_bucket(path_search& s)
     s.ready_taken = 0;
 }
 
-int32_t pop_open(path_search& s)
+// Takes the next node off the ring; the caller counts the open nodes.
+int32_t next_open_node(path_search& s)
 {
     if (s.ready_taken == s.ready_count) take_next_bucket(s);
-    s.open_count -= 1;
     return queue_node(s.ready_keys[s.ready_taken++]);
 }
 
@@ -188,102 +188,6 @@ void gather_window_cells(path_search& s)
                    s.window_mark + j * side, s.window_cells + j * side, side);
 }
 
-// One expansion, with the search's counters and table pointers copied into
-// locals: the byte stores into marks and states may alias anything as far as
-// the compiler knows, and would otherwise make it reload every field of the
-// context after each of them.
-struct expansion {
-    int16_t* node_x;
-    int16_t* node_y;
-    int32_t* node_parent;
-    uint8_t* node_state;
-    float* node_cost;
-    int32_t* bucket_next;
-    int32_t* bucket_head;
-    uint64_t* bucket_bits;
-    uint64_t* bucket_summary;
-    const float* tile_cost;
-    int64_t row;          // cells per row of the level
-    int32_t side;         // cells per row of the window
-    const uint8_t* code;  // the expanded node's cell in the level
-    uint8_t* mark;        // its mark
-    uint8_t* cell;        // and its window cell
-    int32_t parent, cx, cy;
-    float cost;
-    int32_t last_node;
-    int32_t open_count;
-
-    // Neighbour d, known when compiled, becomes the next node if it is free
-    // and, for a diagonal, both cells beside the step are corner-clear.
-    template <int d> void consider(bool side_cells_clear)
-    {
-        constexpr int32_t dx = neighbour_dx[d], dy = neighbour_dy[d];
-        uint8_t& neighbour = cell[dy * side + dx];
-        if (!(side_cells_clear & (neighbour & cell_free))) return;
-        neighbour &= uint8_t(~cell_free);
-        mark[dy * side + dx] = 1;
-        const int32_t n = ++last_node;
-        const float new_cost = (neighbour_cost[d] + cost) + tile_cost[code[dy * row + dx]];
-        node_x[n] = int16_t(cx + dx);
-        node_y[n] = int16_t(cy + dy);
-        node_parent[n] = parent;
-        node_state[n] = 0;
-        node_cost[n] = new_cost;
-        const int32_t b = bucket_of(new_cost);
-        bucket_next[n] = bucket_head[b];
-        bucket_head[b] = n;
-        bucket_bits[b >> 6] |= uint64_t(1) << (b & 63);
-        bucket_summary[b >> 12] |= uint64_t(1) << ((b >> 6) & 63);
-        open_count += 1;
-    }
-};
-
-// Examines the neighbours of the current node in direction order.
-void expand_into_queue(path_search& s)
-{
-    const int32_t parent = s.current_node;
-    const int32_t cx = s.node_x[parent];
-    const int32_t cy = s.node_y[parent];
-    const int32_t w = (cy - s.window_y) * s.window_side + (cx - s.window_x);
-    expansion e{s.node_x,
-                s.node_y,
-                s.node_parent,
-                s.node_state,
-                s.node_cost,
-                s.bucket_next,
-                s.bucket_head,
-                s.bucket_bits,
-                s.bucket_summary,
-                game.tile_cost,
-                game.world_size,
-                s.window_side,
-                game.world_planes + cell_index(cx, cy, s.search_level),
-                s.window_mark + w,
-                s.window_cells + w,
-                parent,
-                cx,
-                cy,
-                s.node_cost[parent],
-                s.last_node,
-                s.open_count};
-    const bool east = e.cell[1] & cell_corner_clear, west = e.cell[-1] & cell_corner_clear;
-    const bool north = e.cell[e.side] & cell_corner_clear, south = e.cell[-e.side] & cell_corner_clear;
-    e.consider<0>(true);
-    e.consider<1>(east & north);
-    e.consider<2>(true);
-    e.consider<3>(east & south);
-    e.consider<4>(true);
-    e.consider<5>(west & south);
-    e.consider<6>(true);
-    e.consider<7>(west & north);
-    s.last_node = e.last_node;
-    s.open_count = e.open_count;
-    // Expanded: the node's cell can never receive a node again.
-    e.cell[0] &= uint8_t(~cell_free);
-    e.mark[0] = 9;
-    s.node_state[parent] = 9;
-}
-
 }  // namespace
 
 void allocate_queue_tables(path_search* search, size_t level_cells)
@@ -328,15 +232,90 @@ void clear_buckets(path_search& s)
 void run_by_queue(path_search& s, int32_t limit)
 {
     gather_window_cells(s);
+    // Everything the loop touches lives in locals: the byte stores into the
+    // cells, marks and states may alias anything as far as the compiler
+    // knows, and would otherwise make it reload every field of the context.
+    int16_t* const node_x = s.node_x;
+    int16_t* const node_y = s.node_y;
+    int32_t* const node_parent = s.node_parent;
+    uint8_t* const node_state = s.node_state;
+    float* const node_cost = s.node_cost;
+    int32_t* const bucket_next = s.bucket_next;
+    int32_t* const bucket_head = s.bucket_head;
+    uint64_t* const bucket_bits = s.bucket_bits;
+    uint64_t* const bucket_summary = s.bucket_summary;
+    uint8_t* const cells = s.window_cells;
+    uint8_t* const marks = s.window_mark;
+    const float* const tile_cost = game.tile_cost;
+    const int32_t side = s.window_side, window_x = s.window_x, window_y = s.window_y;
+    const int64_t row = game.world_size;
+    const uint8_t* const codes = game.world_planes + cell_index(window_x, window_y, s.search_level);
+    const int32_t goal = (s.goal_y - window_y) * side + (s.goal_x - window_x);
+    int32_t cell_step[8];
+    int64_t code_step[8];
+    for (int d = 0; d < 8; ++d) {
+        cell_step[d] = neighbour_dy[d] * side + neighbour_dx[d];
+        code_step[d] = neighbour_dy[d] * row + neighbour_dx[d];
+    }
+
+    int32_t current = s.current_node;
+    int32_t last_node = s.last_node;
+    int32_t open_count = s.open_count;
     for (int32_t i = 0; i < limit; ++i) {
-        expand_into_queue(s);
+        const int32_t cx = node_x[current] - window_x, cy = node_y[current] - window_y;
+        const int32_t at = cy * side + cx;
+        uint8_t* const cell = cells + at;
+        const uint8_t* const code = codes + cy * row + cx;
+        const float cost = node_cost[current];
+        // The neighbours that may become nodes, one bit per direction: free
+        // cells, and diagonals only past two corner-clear cells.
+        const bool east = cell[1] & cell_corner_clear, west = cell[-1] & cell_corner_clear;
+        const bool north = cell[side] & cell_corner_clear, south = cell[-side] & cell_corner_clear;
+        uint32_t take = 0;
+#pragma GCC unroll 8
+        for (int d = 0; d < 8; ++d) take |= uint32_t(cell[cell_step[d]] & cell_free) << d;
+        take &= 0x55u | uint32_t(east & north) << 1 | uint32_t(east & south) << 3 |
+                uint32_t(west & south) << 5 | uint32_t(west & north) << 7;
+        // New nodes in direction order, so that their numbers break ties as
+        // the plain search's do.
+        for (; take != 0; take &= take - 1) {
+            const int d = std::countr_zero(take);
+            cell[cell_step[d]] &= uint8_t(~cell_free);
+            marks[at + cell_step[d]] = 1;
+            const int32_t n = ++last_node;
+            const float new_cost = (neighbour_cost[d] + cost) + tile_cost[code[code_step[d]]];
+            node_x[n] = int16_t(window_x + cx + neighbour_dx[d]);
+            node_y[n] = int16_t(window_y + cy + neighbour_dy[d]);
+            node_parent[n] = current;
+            node_state[n] = 0;
+            node_cost[n] = new_cost;
+            const int32_t b = bucket_of(new_cost);
+            bucket_next[n] = bucket_head[b];
+            bucket_head[b] = n;
+            bucket_bits[b >> 6] |= uint64_t(1) << (b & 63);
+            bucket_summary[b >> 12] |= uint64_t(1) << ((b >> 6) & 63);
+            open_count += 1;
+        }
+        // Expanded: the node's cell can never receive a node again.
+        cell[0] &= uint8_t(~cell_free);
+        marks[at] = 9;
+        node_state[current] = 9;
         // With nothing open the scan would settle on the last node, already
         // expanded, and every further expansion would create nothing.
-        if (s.open_count == 0) {
-            s.current_node = s.last_node;
-            return;
+        if (open_count == 0) {
+            current = last_node;
+            break;
         }
-        s.current_node = pop_open(s);
-        if (current_is_goal(s)) return reach_goal(s);
+        open_count -= 1;
+        current = next_open_node(s);
+        if ((node_y[current] - window_y) * side + (node_x[current] - window_x) == goal) {
+            s.current_node = current;
+            s.last_node = last_node;
+            s.open_count = open_count;
+            return reach_goal(s);
+        }
     }
+    s.current_node = current;
+    s.last_node = last_node;
+    s.open_count = open_count;
 }
