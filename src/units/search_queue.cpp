@@ -7,6 +7,7 @@
 #include "units/search_queue.h"
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <cstring>
 
@@ -188,6 +189,54 @@ void gather_window_cells(path_search& s)
                    s.window_mark + j * side, s.window_cells + j * side, side);
 }
 
+// Which neighbours of a cell become nodes, one bit per direction: the free
+// ones, and a diagonal only past two corner-clear cells. Looked up from the
+// free bits of the eight neighbours and the corner bits of the four beside
+// the cell, packed as three row triples (the row above: directions 7, 0, 1;
+// the cell's row: 6, 2; the row below: 5, 4, 3) and the corners north, east,
+// south, west.
+constexpr std::array<uint8_t, 4096> take_table = [] {
+    std::array<uint8_t, 4096> table{};
+    for (uint32_t index = 0; index < 4096; ++index) {
+        const auto bit = [&](int k) { return (index >> k) & 1u; };
+        const uint32_t free_in_direction[8] = {bit(1), bit(2), bit(4), bit(8),
+                                               bit(7), bit(6), bit(3), bit(0)};
+        const uint32_t north = bit(9), east = bit(10), south = bit(11), west = bit(5);
+        const uint32_t allowed[8] = {1, east & north, 1, east & south, 1, west & south, 1, west & north};
+        uint32_t take = 0;
+        for (int d = 0; d < 8; ++d) take |= (free_in_direction[d] & allowed[d]) << d;
+        table[index] = uint8_t(take);
+    }
+    return table;
+}();
+
+// Three neighbouring cells of one row as the low bytes of a word, read as one
+// load of four (the window's cells have room for the fourth past the end).
+uint32_t row_triple(const uint8_t* first)
+{
+    uint32_t word;
+    std::memcpy(&word, first, 4);
+    if constexpr (std::endian::native == std::endian::big) word = __builtin_bswap32(word);
+    return word & 0xffffffu;
+}
+
+// The free bits of bytes 0, 1 and 2 of a triple, side by side: the three
+// shifted copies the multiplication makes never overlap.
+uint32_t free_bits_of(uint32_t triple)
+{
+    return ((triple & 0x010101u) * 0x4081u >> 14) & 7u;
+}
+
+uint32_t neighbours_to_take(const uint8_t* cell, int32_t side)
+{
+    const uint32_t above = row_triple(cell + side - 1), beside = row_triple(cell - 1),
+                   below = row_triple(cell - side - 1);
+    const uint32_t index = free_bits_of(above) | (beside & cell_free) << 3 | (beside >> 16 & cell_free) << 4 |
+                           (beside >> 1 & 1u) << 5 | free_bits_of(below) << 6 | (above >> 9 & 1u) << 9 |
+                           (beside >> 17 & 1u) << 10 | (below >> 9 & 1u) << 11;
+    return take_table[index];
+}
+
 }  // namespace
 
 void allocate_queue_tables(path_search* search, size_t level_cells)
@@ -198,7 +247,7 @@ void allocate_queue_tables(path_search* search, size_t level_cells)
     search->bucket_bits = allocate_table<uint64_t>(bucket_words);
     search->bucket_summary = allocate_table<uint64_t>(summary_words);
     search->ready_keys = allocate_table<uint64_t>(level_cells);
-    search->window_cells = allocate_table<uint8_t>(level_cells);
+    search->window_cells = allocate_table<uint8_t>(level_cells + 4);
 }
 
 void release_queue_tables(path_search* search)
@@ -267,19 +316,11 @@ void run_by_queue(path_search& s, int32_t limit)
         uint8_t* const cell = cells + at;
         const uint8_t* const code = codes + cy * row + cx;
         const float cost = node_cost[current];
-        // The neighbours that may become nodes, one bit per direction: free
-        // cells, and diagonals only past two corner-clear cells.
-        const bool east = cell[1] & cell_corner_clear, west = cell[-1] & cell_corner_clear;
-        const bool north = cell[side] & cell_corner_clear, south = cell[-side] & cell_corner_clear;
-        uint32_t take = 0;
-#pragma GCC unroll 8
-        for (int d = 0; d < 8; ++d) take |= uint32_t(cell[cell_step[d]] & cell_free) << d;
-        take &= 0x55u | uint32_t(east & north) << 1 | uint32_t(east & south) << 3 |
-                uint32_t(west & south) << 5 | uint32_t(west & north) << 7;
+        const uint32_t take = neighbours_to_take(cell, side);
         // New nodes in direction order, so that their numbers break ties as
         // the plain search's do.
-        for (; take != 0; take &= take - 1) {
-            const int d = std::countr_zero(take);
+        for (uint32_t left = take; left != 0; left &= left - 1) {
+            const int d = std::countr_zero(left);
             cell[cell_step[d]] &= uint8_t(~cell_free);
             marks[at + cell_step[d]] = 1;
             const int32_t n = ++last_node;
