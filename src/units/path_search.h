@@ -64,7 +64,7 @@ struct path_search {
     int32_t ready_bucket;      // ring index of the bucket ready_keys came from
     uint8_t* window_cells;     // per window cell: may receive a node, corner-clear
     // 1 = select by scanning every node (the plain reference the queue must
-    // match, kept for tests and benchmarks); 0 = select from open_queue.
+    // match, kept for tests and benchmarks); 0 = select from the buckets.
     uint8_t scan_selection;
 };
 
