@@ -128,6 +128,27 @@ void follow_coarse_outcome(int32_t u, const coarse_outcome& outcome)
     }
 }
 
+// The scratch record stands for unit u on the coarse map while u plans.
+void stand_in_for(int32_t u)
+{
+    unit_record& scratch = game.unit_table[scratch_unit];
+    scratch.alive = 1;
+    describe_coarse_search(game.unit_table[u], scratch);
+}
+
+// Ends u's planning with its coarse outcome: the scratch record keeps the
+// first block of a found coarse path and is released again.
+void finish_coarse_planning(int32_t u, const coarse_outcome& outcome)
+{
+    unit_record& scratch = game.unit_table[scratch_unit];
+    if (outcome.found) {
+        scratch.next_x = uint16_t(outcome.next_x);
+        scratch.next_y = uint16_t(outcome.next_y);
+    }
+    follow_coarse_outcome(u, outcome);
+    scratch.alive = 0;
+}
+
 int32_t follow_path_on(path_search& search, int32_t u, int32_t goal_x, int32_t goal_y, int32_t side)
 {
     unit_record& unit = game.unit_table[u];
@@ -250,14 +271,12 @@ void store_last_coarse_path(const step_pass_lists& lists)
 
 void plan_coarse_step(int32_t u)
 {
-    unit_record& unit = game.unit_table[u];
-    unit_record& scratch = game.unit_table[scratch_unit];
-    scratch.alive = 1;
-    describe_coarse_search(unit, scratch);
-    const bool found = has_coarse_map(unit) && plan_in_window(scratch_unit, scratch.target_x,
-                                                              scratch.target_y, search_side, 0, 0) == 1;
-    follow_coarse_outcome(u, {found, scratch.next_x, scratch.next_y});
-    scratch.alive = 0;
+    const unit_record& scratch = game.unit_table[scratch_unit];
+    stand_in_for(u);
+    const bool found =
+        has_coarse_map(game.unit_table[u]) &&
+        plan_in_window(scratch_unit, scratch.target_x, scratch.target_y, search_side, 0, 0) == 1;
+    finish_coarse_planning(u, {found, scratch.next_x, scratch.next_y});
 }
 
 int32_t plan_in_window(int32_t unit, int32_t goal_x, int32_t goal_y, int32_t side, int32_t window_x,
@@ -308,18 +327,9 @@ void advance_units()
         lists.outcomes[size_t(i)] = search_coarse_step(search, game.unit_table[lists.planners[size_t(i)]]);
     });
 
-    unit_record& scratch = game.unit_table[scratch_unit];
     for (int32_t i = 0; i < planners; ++i) {
-        const int32_t u = lists.planners[size_t(i)];
-        const coarse_outcome& outcome = lists.outcomes[size_t(i)];
-        scratch.alive = 1;
-        describe_coarse_search(game.unit_table[u], scratch);
-        if (outcome.found) {
-            scratch.next_x = uint16_t(outcome.next_x);
-            scratch.next_y = uint16_t(outcome.next_y);
-        }
-        follow_coarse_outcome(u, outcome);
-        scratch.alive = 0;
+        stand_in_for(lists.planners[size_t(i)]);
+        finish_coarse_planning(lists.planners[size_t(i)], lists.outcomes[size_t(i)]);
     }
     store_last_coarse_path(lists);
 
